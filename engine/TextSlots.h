@@ -1,0 +1,11 @@
+// The text slot arrays shared by the card lists and the candidates.
+#pragma once
+
+#include <array>
+#include <string>
+
+// 47 text slots, indexes 0 to 46. Slots 0 to 45 carry the game; slot 46 is
+// never written, stays empty and ends the result scan.
+inline constexpr std::size_t kSlotCount = 47;
+inline constexpr std::size_t kLastPlayedSlot = 45;
+using TextSlots = std::array<std::string, kSlotCount>;

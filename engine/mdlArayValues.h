@@ -1,0 +1,20 @@
+// The card lists: what the candidates are compared against.
+#pragma once
+
+#include "TextSlots.h"
+
+namespace mdlArayValues {
+
+// Program-wide, filled once by LoadArayValues while the main window loads and
+// never changed afterwards. Numbers from index 0 upwards, then the blank
+// marker up to index 45; index 46 is never written.
+extern TextSlots aryCard1Yes; // numbers on card 1
+extern TextSlots aryCard1No;  // numbers not on card 1
+extern TextSlots aryCard2;
+extern TextSlots aryCard3;
+extern TextSlots aryCard4;
+extern TextSlots aryCard5;
+
+void LoadArayValues();
+
+} // namespace mdlArayValues

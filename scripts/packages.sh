@@ -1,0 +1,33 @@
+# Installs the Debian packages named as arguments that are not installed yet.
+# Quiet when everything is there. Sourced by the play and test scripts.
+
+velkaro_need_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "velkaro: these packages are missing, install them as root: ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    echo "velkaro: installing ${missing[*]}" >&2
+    "${sudo[@]}" apt-get update -qq >/dev/null &&
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+            --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# What building and playing needs: compiler, CMake, Qt 6 Widgets, an Arabic
+# Naskh face (Amiri) to stand in for Traditional Arabic.
+VELKARO_BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev fonts-hosny-amiri)
+# What the tests need besides: the Windows resource compiler, the desktop
+# metadata checkers and an X server for the benchmark.
+VELKARO_TEST_PACKAGES=(binutils-mingw-w64-x86-64 appstream desktop-file-utils xvfb xauth)

@@ -1,0 +1,39 @@
+// What the tests read of the windows beyond what the player sees.
+#pragma once
+
+#include <QApplication>
+#include <QtTest>
+
+#include "frmAbout.h"
+#include "frmMainVelkaro.h"
+
+struct frmMainVelkaroTestAccess {
+    static std::int16_t Step(const frmMainVelkaro& w) { return w.intStep; }
+    static const TextSlots& Candidates(const frmMainVelkaro& w) { return w.aryCandidates; }
+    static const std::string& CardText(const frmMainVelkaro& w, int card) {
+        const std::string* cards[] = {&w.strCard1, &w.strCard2, &w.strCard3, &w.strCard4,
+                                      &w.strCard5};
+        return *cards[card - 1];
+    }
+    static void ResetGame(frmMainVelkaro& w) { w.ResetGame(); }
+};
+
+struct frmAboutTestAccess {
+    static void Tick(frmAbout& a) { a.Timer1_Timer(); }
+    static forms::Timer& Timer(frmAbout& a) { return a.Timer1; }
+};
+
+// A control of a window, by name.
+template <typename T = QWidget> T& Control(QWidget& window, const char* name) {
+    T* control = window.findChild<T*>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("no control %s", name);
+    return *control;
+}
+
+// Closes whatever windows an earlier test left behind.
+inline void DiscardWindows() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<forms::Form*>(window))
+            delete window;
+}

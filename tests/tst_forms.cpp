@@ -1,0 +1,150 @@
+// The forms layer: positions in twips read back exactly, centring, and
+// captions drawn where their alignment puts them.
+#include <QtTest>
+
+#include "forms/CommandButton.h"
+#include "forms/Form.h"
+#include "forms/Label.h"
+#include "forms/Twips.h"
+
+using forms::Label;
+
+namespace {
+
+// The columns of a widget drawn on white that hold ink (darker than mid-grey).
+std::pair<int, int> InkColumns(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    widget.render(&image);
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
+}
+
+} // namespace
+
+class FormsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void position_readsBackExactly_data() {
+        QTest::addColumn<float>("twips");
+        QTest::newRow("709") << 709.0f;
+        QTest::newRow("4076") << 4076.0f;
+        QTest::newRow("negative") << -3360.0f;
+        QTest::newRow("half a twip") << 2977.5f;
+        QTest::newRow("fraction") << 1234.567f;
+        QTest::newRow("not a pixel") << 7.0f;
+    }
+    void position_readsBackExactly() {
+        QFETCH(float, twips);
+        forms::Form form(forms::Form::Border::FixedSingle, 6000, 4545);
+        Label label(&form);
+        label.Move(0, 0, 1000, 300);
+        label.SetLeft(twips);
+        label.SetTop(twips);
+        QCOMPARE(label.Left(), twips);
+        QCOMPARE(label.Top(), twips);
+        QCOMPARE(label.x(), qRound(twips / 15));
+        form.SetLeft(twips);
+        QCOMPARE(form.Left(), twips);
+    }
+
+    void centring_data() {
+        QTest::addColumn<float>("screen");
+        QTest::addColumn<float>("window");
+        QTest::addColumn<float>("position");
+        QTest::newRow("even difference") << 12000.0f << 6030.0f << 2985.0f;
+        QTest::newRow("odd difference keeps the half") << 12000.0f << 6045.0f << 2977.5f;
+        QTest::newRow("screen smaller than the window") << 3000.0f << 6030.0f << -1515.0f;
+    }
+    void centring() {
+        QFETCH(float, screen);
+        QFETCH(float, window);
+        QFETCH(float, position);
+        QCOMPARE(forms::Centred(screen, window), position);
+    }
+
+    // Right and centred are absolute: right-to-left text does not mirror them.
+    void alignment_isAbsolute_data() {
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<QString>("caption");
+        const QString arabic = QStringLiteral("راجع نفسك!");
+        const QString digits = QStringLiteral("1 3 5");
+        QTest::newRow("right, Arabic") << 1 << arabic;
+        QTest::newRow("right, digits") << 1 << digits;
+        QTest::newRow("centred, Arabic") << 2 << arabic;
+        QTest::newRow("centred, digits") << 2 << digits;
+    }
+    void alignment_isAbsolute() {
+        QFETCH(int, alignment);
+        QFETCH(QString, caption);
+        QWidget container;
+        container.resize(400, 100);
+        Label label(&container);
+        label.Move(0, 0, 4500, 600);
+        label.SetFont({QStringLiteral("Traditional Arabic"), 15.75f, QFont::Bold});
+        label.SetCaption(caption);
+        label.SetAlignment(alignment);
+        QCOMPARE(label.Alignment(), alignment);
+        const auto [first, last] = InkColumns(label);
+        QVERIFY(last > first);
+        if (alignment == 1) {
+            QVERIFY2(last >= label.width() - 4, qPrintable(QString::number(last)));
+        } else {
+            const int middle = (first + last) / 2;
+            QVERIFY2(std::abs(middle - label.width() / 2) <= 3,
+                     qPrintable(QString::number(middle)));
+        }
+    }
+
+    // A list of numbers reads from the right: the first number stands rightmost.
+    void numbers_readRightToLeft() {
+        QWidget container;
+        Label label(&container);
+        label.Move(0, 0, 4500, 600);
+        label.SetCaption(QStringLiteral("1 77"));
+        label.SetAlignment(1);
+        const auto [first, last] = InkColumns(label);
+        // "77" is the wider word and lies on the left, "1" on the right.
+        Label one(&container);
+        one.Move(0, 0, 4500, 600);
+        one.SetCaption(QStringLiteral("1"));
+        one.SetAlignment(1);
+        const auto [oneFirst, oneLast] = InkColumns(one);
+        QCOMPARE(last, oneLast);
+        QVERIFY(first < oneFirst);
+    }
+
+    void fontSize_readsBackAsSet() {
+        QWidget container;
+        Label label(&container);
+        label.SetFont({QStringLiteral("Traditional Arabic"), 15.75f, QFont::Bold});
+        QCOMPARE(label.FontSize(), 15.75f);
+        label.SetFontSize(16);
+        QCOMPARE(label.FontSize(), 16.0f);
+        QVERIFY(label.font().bold());
+    }
+
+    void pictureButton_picturesAboveCaption() {
+        QWidget container;
+        forms::CommandButton button(&container);
+        button.Move(0, 0, 1080, 735);
+        QPixmap picture(32, 32);
+        picture.fill(Qt::green);
+        button.SetPicture(picture);
+        button.SetCaption(QStringLiteral("نعم"));
+        QCOMPARE(button.PictureRect().size(), QSize(32, 32));
+        QVERIFY(button.PictureRect().top() < button.CaptionRect().top());
+        QVERIFY(button.CaptionRect().bottom() < button.height());
+        button.SetCaption(QString());
+        QVERIFY(std::abs(button.PictureRect().center().y() - button.rect().center().y()) <= 1);
+    }
+};
+
+QTEST_MAIN(FormsTest)
+#include "tst_forms.moc"

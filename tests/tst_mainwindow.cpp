@@ -1,0 +1,291 @@
+// The main window as the player sees it: the start screen, the seven pages,
+// the number and check-yourself screens and the way back.
+#include "TestAccess.h"
+
+#include "Texts.h"
+#include "forms/Twips.h"
+
+using forms::CommandButton;
+using forms::Label;
+using forms::Text;
+using Access = frmMainVelkaroTestAccess;
+
+namespace {
+
+struct Screen {
+    frmMainVelkaro* window;
+    Label& lblMain;
+    Label& lblQu1;
+    Label& lblNoList;
+    CommandButton& cmdYes;
+    CommandButton& cmdNo;
+    CommandButton& cmdStart;
+    CommandButton& cmdWrong;
+
+    explicit Screen(frmMainVelkaro* w)
+        : window(w)
+        , lblMain(Control<Label>(*w, "lblMain"))
+        , lblQu1(Control<Label>(*w, "lblQu1"))
+        , lblNoList(Control<Label>(*w, "lblNoList"))
+        , cmdYes(Control<CommandButton>(*w, "cmdYes"))
+        , cmdNo(Control<CommandButton>(*w, "cmdNo"))
+        , cmdStart(Control<CommandButton>(*w, "cmdStart"))
+        , cmdWrong(Control<CommandButton>(*w, "cmdWrong")) {}
+
+    void Click(QWidget& button) { QTest::mouseClick(&button, Qt::LeftButton); }
+    void Start() { Click(cmdStart); }
+    // Answers the seven questions with the bits of an answer code.
+    void Answer(int code) {
+        for (int i = 0; i < 7; ++i)
+            Click((code >> i) & 1 ? cmdYes : cmdNo);
+    }
+    // Which controls are shown, in a fixed order.
+    QString Shown() const {
+        QStringList shown;
+        const std::pair<const char*, const forms::Control*> all[] = {
+            {"lblMain", &lblMain},  {"lblQu1", &lblQu1}, {"lblNoList", &lblNoList},
+            {"cmdYes", &cmdYes},    {"cmdNo", &cmdNo},   {"cmdStart", &cmdStart},
+            {"cmdWrong", &cmdWrong}};
+        for (const auto& [name, control] : all)
+            if (control->Visible())
+                shown << QString::fromLatin1(name);
+        return shown.join(QLatin1Char(' '));
+    }
+};
+
+QString Title(int page) {
+    return Text(texts::kPageTitles[std::size_t(page - 1)]);
+}
+
+QString Expected(int code) {
+    if (code <= 89)
+        return QString::number(code);
+    return code == 93 ? QStringLiteral("90") : QString();
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+    frmMainVelkaro* window = nullptr;
+
+    Screen Open() {
+        window = new frmMainVelkaro;
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window))
+            qFatal("the main window was not shown");
+        return Screen(window);
+    }
+
+private slots:
+    void cleanup() { DiscardWindows(); }
+
+    void startScreen_atLaunch() {
+        Screen s = Open();
+        QCOMPARE(window->Caption(), QStringLiteral("Velkaro"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
+        QCOMPARE(s.lblMain.Caption(), Text(texts::kInstruction));
+        QCOMPARE(s.lblQu1.Caption(), Text(texts::kCardQuestion));
+        QCOMPARE(s.lblNoList.Caption(), QString());
+        QCOMPARE(s.lblNoList.FontSize(), 15.75f);
+        QCOMPARE(s.lblNoList.Alignment(), 1);
+        QCOMPARE(s.cmdYes.Caption(), Text(texts::kYes));
+        QCOMPARE(s.cmdNo.Caption(), Text(texts::kNo));
+        QCOMPARE(s.cmdWrong.Caption(), Text(texts::kWrong));
+        QVERIFY(s.cmdYes.Enabled() && s.cmdNo.Enabled());
+        QCOMPARE(s.cmdWrong.Left(), 4076.0f);
+        QCOMPARE(Access::Step(*window), std::int16_t(0));
+        for (const std::string& slot : Access::Candidates(*window))
+            QVERIFY(slot.empty());
+    }
+
+    void design_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRectF>("box");
+        QTest::newRow("cmdYes") << "cmdYes" << QRectF(2400, 3720, 1080, 735);
+        QTest::newRow("cmdNo") << "cmdNo" << QRectF(709, 3720, 1080, 735);
+        QTest::newRow("cmdStart") << "cmdStart" << QRectF(2093, 1680, 1815, 2040);
+        QTest::newRow("lblMain") << "lblMain" << QRectF(1133, 0, 3735, 855);
+        QTest::newRow("lblQu1") << "lblQu1" << QRectF(1388, 240, 3225, 480);
+        QTest::newRow("lblNoList") << "lblNoList" << QRectF(360, 960, 5175, 2295);
+        QTest::newRow("cmdWrong") << "cmdWrong" << QRectF(4076, 3720, 1095, 735);
+    }
+    void design() {
+        QFETCH(QString, name);
+        QFETCH(QRectF, box);
+        Open();
+        QWidget& widget = Control(*window, qPrintable(name));
+        const auto* control = dynamic_cast<forms::Control*>(&widget);
+        QVERIFY(control);
+        QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
+        // 15 twips to the pixel at 96 DPI.
+        QCOMPARE(widget.geometry(), forms::ToPixels(float(box.left()), float(box.top()),
+                                                    float(box.width()), float(box.height())));
+    }
+
+    void labels_fontsAndColours() {
+        Screen s = Open();
+        for (Label* label : {&s.lblMain, &s.lblQu1, &s.lblNoList}) {
+            QCOMPARE(label->FontSize(), 15.75f);
+            QVERIFY(label->font().bold());
+            QCOMPARE(label->Alignment(), 1);
+        }
+        QCOMPARE(s.lblMain.palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(s.lblQu1.palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(s.lblNoList.palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    }
+
+    void window_isCentredAndFixed() {
+        Open();
+        QCOMPARE(window->ClientWidth(), 6000.0f);
+        QCOMPARE(window->size(), QSize(400, 303));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QCOMPARE(window->Top(), (forms::ScreenHeight() - window->OuterHeight()) / 2);
+        QCOMPARE(window->Left(), (forms::ScreenWidth() - window->OuterWidth()) / 2);
+        QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
+    }
+
+    void page1_afterStart() {
+        Screen s = Open();
+        s.Start();
+        QCOMPARE(window->Caption(), Title(1));
+        QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
+        QCOMPARE(s.lblNoList.Caption(),
+                 Text(texts::kCardTextParts[0][0]) + Text(texts::kCardTextParts[0][1]));
+        QCOMPARE(s.lblQu1.Caption(), Text(texts::kCardQuestion));
+        QCOMPARE(s.cmdYes.Caption(), Text(texts::kYes));
+        QCOMPARE(s.cmdNo.Caption(), Text(texts::kNo));
+        QCOMPARE(Access::Step(*window), std::int16_t(0));
+        QVERIFY(Access::Candidates(*window)[0].empty());
+    }
+
+    void pages_turnWithEachAnswer() {
+        Screen s = Open();
+        s.Start();
+        const QString blank = QStringLiteral(" ");
+        const QString question[] = {Text(texts::kCardQuestion),   Text(texts::kCardQuestion),
+                                    Text(texts::kCardQuestion),   Text(texts::kCardQuestion),
+                                    Text(texts::kRange1Question), Text(texts::kRange2Question)};
+        for (int answer = 1; answer <= 6; ++answer) {
+            s.Click(answer % 2 ? s.cmdYes : s.cmdNo);
+            QCOMPARE(Access::Step(*window), std::int16_t(answer));
+            QCOMPARE(window->Caption(), Title(answer + 1));
+            const QString list =
+                answer <= 4 ? QString::fromStdString(Access::CardText(*window, answer + 1)) : blank;
+            QCOMPARE(s.lblNoList.Caption(), list);
+            QCOMPARE(s.lblQu1.Caption(), question[answer - 1]);
+            QCOMPARE(s.lblNoList.FontSize(), 15.75f);
+            QCOMPARE(s.lblNoList.Alignment(), 1);
+            QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
+        }
+    }
+
+    void numberScreen() {
+        Screen s = Open();
+        s.Start();
+        s.Answer(37);
+        QCOMPARE(window->Caption(), Title(7));
+        QCOMPARE(s.lblNoList.Caption(), QStringLiteral("37"));
+        QCOMPARE(s.lblNoList.Alignment(), 2);
+        QCOMPARE(s.lblNoList.FontSize(), 100.0f);
+        QCOMPARE(s.lblQu1.Caption(), Text(texts::kYourNumberIs));
+        QCOMPARE(s.cmdYes.Caption(), Text(texts::kCorrect));
+        QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdWrong"));
+        QCOMPARE(s.cmdWrong.Left(), 709.0f);
+        QCOMPARE(Access::Step(*window), std::int16_t(7));
+    }
+
+    void checkYourselfScreen() {
+        Screen s = Open();
+        s.Start();
+        s.Answer(127);
+        QCOMPARE(window->Caption(), Title(7));
+        QCOMPARE(s.lblNoList.Caption(), Text(texts::kCheckYourself));
+        QCOMPARE(s.lblNoList.Alignment(), 2);
+        QCOMPARE(s.lblNoList.FontSize(), 50.0f);
+        QCOMPARE(s.cmdYes.Caption(), Text(texts::kBack));
+        QCOMPARE(s.Shown(), QStringLiteral("lblNoList cmdYes"));
+        QCOMPARE(s.cmdWrong.Left(), 709.0f);
+    }
+
+    // The press after the result brings back the start screen; the next
+    // game shows the reset question and 16-point lists.
+    void resetAndSecondGame() {
+        Screen s = Open();
+        s.Start();
+        s.Answer(37);
+        s.Click(s.cmdYes);
+        QCOMPARE(window->Caption(), QStringLiteral("Velkaro"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
+        QCOMPARE(Access::Step(*window), std::int16_t(0));
+        QVERIFY(!s.cmdYes.Enabled() && !s.cmdNo.Enabled());
+        QCOMPARE(s.cmdYes.Caption(), Text(texts::kCorrect));
+        QCOMPARE(s.lblNoList.Caption(), QStringLiteral("37"));
+        QCOMPARE(s.lblNoList.Alignment(), 1);
+        QCOMPARE(s.lblNoList.FontSize(), 16.0f);
+        QCOMPARE(s.lblQu1.Caption(), Text(texts::kCardQuestionAfterReset));
+        const TextSlots& candidates = Access::Candidates(*window);
+        for (std::size_t i = 0; i <= 45; ++i)
+            QCOMPARE(candidates[i], std::string(" "));
+        QVERIFY(candidates[46].empty());
+
+        s.Start();
+        QCOMPARE(window->Caption(), Title(1));
+        QVERIFY(s.cmdYes.Enabled() && s.cmdNo.Enabled());
+        QCOMPARE(s.cmdYes.Caption(), Text(texts::kYes));
+        QCOMPARE(s.lblQu1.Caption(), Text(texts::kCardQuestionAfterReset));
+        QCOMPARE(s.lblNoList.FontSize(), 16.0f);
+        s.Click(s.cmdNo);
+        QCOMPARE(Access::Step(*window), std::int16_t(1));
+        QCOMPARE(window->Caption(), Title(2));
+    }
+
+    // Every answer combination, in the first game of a window and in the
+    // game after it.
+    void everyCombination() {
+        for (int code = 0; code < 128; ++code) {
+            Screen s = Open();
+            for (int game = 1; game <= 2; ++game) {
+                s.Start();
+                s.Answer(code);
+                const QString expected = Expected(code);
+                const QString shown = s.lblNoList.Caption();
+                QVERIFY2(shown == (expected.isEmpty() ? Text(texts::kCheckYourself) : expected),
+                         qPrintable(QStringLiteral("code %1, game %2").arg(code).arg(game)));
+                QCOMPARE(s.cmdWrong.Visible(), !expected.isEmpty());
+                s.Click(s.cmdYes);
+            }
+            DiscardWindows();
+        }
+    }
+
+    // A screen reader hears the page, the question and the list.
+    void accessibleNames_followCaptions() {
+        Screen s = Open();
+        s.Start();
+        QCOMPARE(window->accessibleName(), Title(1));
+        QCOMPARE(s.lblQu1.accessibleName(), s.lblQu1.Caption());
+        QCOMPARE(s.lblNoList.accessibleName(), s.lblNoList.Caption());
+        QVERIFY(!s.cmdStart.accessibleName().isEmpty());
+        s.Answer(0);
+        QCOMPARE(s.lblNoList.accessibleName(), QStringLiteral("0"));
+        QCOMPARE(s.cmdYes.accessibleName(), Text(texts::kCorrect));
+    }
+
+    // Long range questions stay on one line inside the question label.
+    void rangeQuestion_fitsTheLabel() {
+        Screen s = Open();
+        s.Start();
+        for (int answer = 1; answer <= 6; ++answer) {
+            s.Click(s.cmdYes);
+            const QFontMetricsF metrics(s.lblQu1.DrawnFont());
+            QVERIFY(metrics.horizontalAdvance(s.lblQu1.Caption()) <= s.lblQu1.width() + 0.5);
+            QVERIFY(metrics.ascent() + metrics.descent() <= s.lblQu1.height() + 6);
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

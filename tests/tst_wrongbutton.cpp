@@ -1,0 +1,118 @@
+// The Wrong button on the number screen: it jumps away from every movement
+// of the pointer and hands any keyboard focus to the Correct button.
+#include "TestAccess.h"
+
+#include "forms/Twips.h"
+
+using forms::CommandButton;
+
+class WrongButtonTest : public QObject {
+    Q_OBJECT
+    frmMainVelkaro* window = nullptr;
+    CommandButton* yes = nullptr;
+    CommandButton* wrong = nullptr;
+
+    // The pointer moves to the middle of where the button stands at left.
+    void PointAt(float left) {
+        const QPoint spot = forms::ToPixels(left, 3720, 1095, 735).center();
+        QTest::mouseMove(window, spot);
+    }
+
+    void NumberScreen() {
+        QTest::mouseClick(&Control(*window, "cmdStart"), Qt::LeftButton);
+        for (int i = 0; i < 7; ++i) // seven No answers: 0
+            QTest::mouseClick(&Control(*window, "cmdNo"), Qt::LeftButton);
+    }
+
+private slots:
+    void init() {
+        window = new frmMainVelkaro;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        yes = &Control<CommandButton>(*window, "cmdYes");
+        wrong = &Control<CommandButton>(*window, "cmdWrong");
+        QTest::mouseMove(window, QPoint(390, 5)); // out of the way
+        NumberScreen();
+        QVERIFY(wrong->isVisible());
+        QCOMPARE(wrong->Left(), 709.0f);
+    }
+    void cleanup() { DiscardWindows(); }
+
+    void jumpsBetweenItsTwoPlaces() {
+        PointAt(709);
+        QCOMPARE(wrong->Left(), 4076.0f);
+        QCOMPARE(wrong->geometry(), forms::ToPixels(4076, 3720, 1095, 735));
+        // Where it stood nothing is left to move over.
+        QTest::mouseMove(window, forms::ToPixels(709, 3720, 1095, 735).center() + QPoint(5, 3));
+        QCOMPARE(wrong->Left(), 4076.0f);
+        PointAt(4076);
+        QCOMPARE(wrong->Left(), 709.0f);
+    }
+
+    // A pointer resting where the button appears raises nothing; its next
+    // movement, even without entering anew, sends the button off.
+    void everyMovementCounts() {
+        PointAt(709);
+        QCOMPARE(wrong->Left(), 4076.0f);
+        wrong->SetLeft(709); // back under the resting pointer
+        QCOMPARE(wrong->Left(), 709.0f);
+        QTest::mouseMove(window, forms::ToPixels(709, 3720, 1095, 735).center() + QPoint(1, 0));
+        QCOMPARE(wrong->Left(), 4076.0f);
+    }
+
+    void otherPlacesAreLeftAlone() {
+        wrong->SetLeft(1000.5f);
+        PointAt(1000.5f);
+        QCOMPARE(wrong->Left(), 1000.5f);
+    }
+
+    void tabNeverStopsOnIt_data() {
+        QTest::addColumn<bool>("backwards");
+        QTest::newRow("Tab") << false;
+        QTest::newRow("Shift+Tab") << true;
+    }
+    void tabNeverStopsOnIt() {
+        QFETCH(bool, backwards);
+        yes->setFocus();
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                            backwards ? Qt::ShiftModifier : Qt::NoModifier);
+            QVERIFY(QApplication::focusWidget() != wrong);
+        }
+    }
+
+    // A click that reaches the button without a movement first (it appears
+    // under a resting pointer) only moves the focus to the Correct button.
+    void clickOnlyMovesTheFocus() {
+        PointAt(709);
+        QCOMPARE(wrong->Left(), 4076.0f);
+        wrong->SetLeft(709);
+        yes->clearFocus();
+        const QPoint spot = forms::ToPixels(709, 3720, 1095, 735).center();
+        QTest::mouseClick(wrong, Qt::LeftButton, {}, wrong->mapFrom(window, spot));
+        QCOMPARE(QApplication::focusWidget(), yes);
+        QCOMPARE(wrong->Left(), 709.0f);
+        QVERIFY(wrong->isVisible());
+        QCOMPARE(frmMainVelkaroTestAccess::Step(*window), std::int16_t(7));
+        QCOMPARE(window->Caption(), QString::fromUtf8("صفحة 7 من 7"));
+    }
+
+    void focusGivenAnyWayGoesOn() {
+        wrong->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(QApplication::focusWidget(), yes);
+    }
+
+    void nextNumberScreenStartsAt709() {
+        PointAt(709);
+        QCOMPARE(wrong->Left(), 4076.0f);
+        QTest::mouseMove(window, QPoint(390, 5));
+        QTest::mouseClick(yes, Qt::LeftButton); // Correct: the start screen
+        QVERIFY(!wrong->isVisible());
+        QCOMPARE(wrong->Left(), 4076.0f);
+        NumberScreen();
+        QCOMPARE(wrong->Left(), 709.0f);
+    }
+};
+
+QTEST_MAIN(WrongButtonTest)
+#include "tst_wrongbutton.moc"

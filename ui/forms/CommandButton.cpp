@@ -1,0 +1,111 @@
+#include "CommandButton.h"
+
+#include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTextOption>
+
+#include "Twips.h"
+
+namespace forms {
+
+namespace {
+
+// Room between the caption and the button's lower edge, in pixels.
+constexpr int kCaptionMargin = 3;
+
+int MouseButtons(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int ShiftKeys(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+CommandButton::CommandButton(QWidget* container)
+    : QPushButton(container)
+    , Control(static_cast<QWidget&>(*this)) {
+    // Every movement over the button counts, not only with a button held.
+    setMouseTracking(true);
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+void CommandButton::SetCaption(const QString& caption) {
+    setText(caption);
+    setAccessibleName(caption);
+}
+
+void CommandButton::SetFont(const DesignFont& design) {
+    setFont(RenderFont(design));
+}
+
+void CommandButton::SetPicture(const QPixmap& picture, float widthTwips, float heightTwips) {
+    picture_ = picture;
+    pictureWidth_ = widthTwips;
+    pictureHeight_ = heightTwips;
+    update();
+}
+
+void CommandButton::SetPicture(const QPixmap& picture) {
+    constexpr float kTwipsPerPixelAt96Dpi = 15.0f;
+    SetPicture(picture, picture.width() * kTwipsPerPixelAt96Dpi,
+               picture.height() * kTwipsPerPixelAt96Dpi);
+}
+
+QRect CommandButton::CaptionRect() const {
+    if (text().isEmpty())
+        return {};
+    const int height = fontMetrics().height();
+    return {0, this->height() - kCaptionMargin - height, width(), height};
+}
+
+QRect CommandButton::PictureRect() const {
+    if (picture_.isNull())
+        return {};
+    const QSize size(ToPixelsX(pictureWidth_), ToPixelsY(pictureHeight_));
+    // Centred in the room above the caption (the whole button without one).
+    const QRect caption = CaptionRect();
+    const int room = caption.isNull() ? height() : caption.top();
+    return {(width() - size.width()) / 2, (room - size.height()) / 2, size.width(), size.height()};
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const int shift = isDown() ? 1 : 0; // a pressed button's face sinks a little
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!picture_.isNull())
+        painter.drawPixmap(PictureRect().translated(shift, shift), picture_);
+    if (!text().isEmpty()) {
+        QTextOption textOption(Qt::AlignHCenter | Qt::AlignTop);
+        textOption.setTextDirection(Qt::RightToLeft);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                       QPalette::ButtonText));
+        painter.drawText(QRectF(CaptionRect().translated(shift, shift)), text(), textOption);
+    }
+}
+
+void CommandButton::mouseMoveEvent(QMouseEvent* event) {
+    QPushButton::mouseMoveEvent(event);
+    const QPointF at = event->position();
+    emit MouseMove(MouseButtons(event->buttons()), ShiftKeys(event->modifiers()),
+                   static_cast<float>(at.x()) * TwipsPerPixelX(),
+                   static_cast<float>(at.y()) * TwipsPerPixelY());
+}
+
+void CommandButton::focusInEvent(QFocusEvent* event) {
+    QPushButton::focusInEvent(event);
+    emit GotFocus();
+}
+
+} // namespace forms

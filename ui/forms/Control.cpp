@@ -1,0 +1,63 @@
+#include "Control.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "Twips.h"
+
+namespace forms {
+
+void Control::SetLeft(float twips) {
+    left_ = twips;
+    Place();
+}
+
+void Control::SetTop(float twips) {
+    top_ = twips;
+    Place();
+}
+
+void Control::Move(float left, float top, float width, float height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    Place();
+}
+
+bool Control::Visible() const {
+    return !widget_.isHidden();
+}
+void Control::SetVisible(bool visible) {
+    widget_.setVisible(visible);
+}
+bool Control::Enabled() const {
+    return widget_.isEnabled();
+}
+void Control::SetEnabled(bool enabled) {
+    widget_.setEnabled(enabled);
+}
+void Control::SetFocus() {
+    widget_.setFocus(Qt::OtherFocusReason);
+}
+
+void Control::Place() {
+    const QWidget* container = widget_.parentWidget();
+    const QPoint origin = container ? container->contentsRect().topLeft() : QPoint();
+    widget_.setGeometry(ToPixels(left_, top_, width_, height_).translated(origin));
+}
+
+void ClickTracker::Press(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+bool ClickTracker::Release(QMouseEvent* event, const QWidget& widget) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       widget.rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    return click;
+}
+
+} // namespace forms

@@ -1,0 +1,55 @@
+// What every control of a window has: a box in twips that reads back exactly
+// as it was set, visibility, enabled state and the keyboard focus.
+#pragma once
+
+class QMouseEvent;
+class QWidget;
+
+namespace forms {
+
+class Control {
+public:
+    explicit Control(QWidget& widget)
+        : widget_(widget) {}
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void SetLeft(float twips);
+    void SetTop(float twips);
+    void Move(float left, float top, float width, float height);
+
+    // The control's own setting, as the window code set it; a shown control
+    // on a hidden window still reads as visible.
+    bool Visible() const;
+    void SetVisible(bool visible);
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    void SetFocus();
+
+protected:
+    // Places the widget on the pixels of its twips box, measured from the
+    // inside of its container.
+    void Place();
+
+private:
+    QWidget& widget_;
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+};
+
+// A click: the left button pressed and released over the same widget.
+class ClickTracker {
+public:
+    void Press(QMouseEvent* event);
+    // True when this release completes a click on the widget.
+    bool Release(QMouseEvent* event, const QWidget& widget);
+
+private:
+    bool pressed_ = false;
+};
+
+} // namespace forms

@@ -1,0 +1,199 @@
+#include "Form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWindow>
+#include <algorithm>
+#include <qdrawutil.h>
+
+#include "Timer.h"
+#include "Twips.h"
+
+namespace forms {
+
+namespace {
+
+// Width of the dialog frame that a window without title bar draws itself.
+constexpr int kDialogFrame = 3;
+
+QList<Form*>& LiveForms() {
+    static QList<Form*> forms;
+    return forms;
+}
+
+Qt::WindowFlags Flags(Form::Border border) {
+    switch (border) {
+    case Form::Border::FixedSingle:
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+               Qt::MSWindowsFixedSizeDialogHint;
+    case Form::Border::FixedDialogNoTitle:
+        // A tool window stays out of the taskbar.
+        return Qt::Tool | Qt::FramelessWindowHint;
+    }
+    return Qt::Window;
+}
+
+} // namespace
+
+Form::Form(Border border, float clientWidth, float clientHeight)
+    : QWidget(nullptr, Flags(border))
+    , border_(border)
+    , clientWidth_(clientWidth)
+    , clientHeight_(clientHeight) {
+    LiveForms().append(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // the program ends by End() alone
+    const int frame = border == Border::FixedDialogNoTitle ? kDialogFrame : 0;
+    setContentsMargins(frame, frame, frame, frame);
+    setFixedSize(QSize(ToPixelsX(clientWidth), ToPixelsY(clientHeight)).grownBy(contentsMargins()));
+    // The native window exists from here on, so that the platform can tell
+    // its frame before the first show.
+    create();
+}
+
+Form::~Form() {
+    LiveForms().removeOne(this);
+}
+
+void Form::SetCaption(const QString& caption) {
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+}
+
+void Form::SetLeft(float twips) {
+    left_ = twips;
+    Place();
+}
+
+void Form::SetTop(float twips) {
+    top_ = twips;
+    Place();
+}
+
+// The position is that of the outer box, frame included.
+void Form::Place() {
+    move(ToPixelsX(left_), ToPixelsY(top_));
+}
+
+// The frame as the platform reports it for the native window. Before the
+// first show this is the best figure there is: the real frame on Windows, the
+// fixed 2-pixel frame of the offscreen platform, and nothing on X11, whose
+// window manager frames the window only some hundred milliseconds after it
+// is shown; there the window is centred on its client area. After that it is
+// the window manager's figure.
+QMargins Form::FrameMargins() {
+    const QWindow* window = windowHandle();
+    return window ? window->frameMargins() : QMargins();
+}
+
+float Form::OuterWidth() {
+    const QMargins frame = FrameMargins();
+    return ToTwipsX(width() + frame.left() + frame.right());
+}
+
+float Form::OuterHeight() {
+    const QMargins frame = FrameMargins();
+    return ToTwipsY(height() + frame.top() + frame.bottom());
+}
+
+void Form::SetBackColor(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Form::SetTabOrder(std::initializer_list<QWidget*> controls) {
+    const QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(const_cast<QWidget*>(previous), control);
+        previous = control;
+    }
+}
+
+void Form::Show() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Form_Unload(int&) {}
+
+void Form::closeEvent(QCloseEvent* event) {
+    int cancel = 0;
+    Form_Unload(cancel);
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // With no window left the program has nothing more to do.
+    const bool anotherShown =
+        std::any_of(LiveForms().cbegin(), LiveForms().cend(),
+                    [this](const Form* f) { return f != this && f->isVisible(); });
+    if (!anotherShown)
+        End();
+}
+
+void Form::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // On the first showing the focus goes to the first control in the tab
+    // chain that can take it.
+    if (!shown_ && !focusWidget())
+        focusNextPrevChild(true);
+    shown_ = true;
+}
+
+void Form::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (border_ == Border::FixedDialogNoTitle) {
+        QPainter painter(this);
+        QPalette frame = palette();
+        frame.setColor(QPalette::Window, frame.color(QPalette::Button));
+        qDrawWinPanel(&painter, rect(), frame, false, nullptr);
+        painter.setPen(frame.color(QPalette::Button));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void Form::mousePressEvent(QMouseEvent* event) {
+    click_.Press(event);
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* event) {
+    if (click_.Release(event, *this))
+        emit Click();
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    if (event->text().isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit KeyPress(event->text().at(0).unicode());
+}
+
+float Centred(float screen, float outer) {
+    return (screen - outer) / 2;
+}
+
+void Centre(Form& form) {
+    form.SetTop(Centred(ScreenHeight(), form.OuterHeight()));
+    form.SetLeft(Centred(ScreenWidth(), form.OuterWidth()));
+}
+
+void End() {
+    for (Form* form : LiveForms()) {
+        for (Timer* timer : form->findChildren<Timer*>())
+            timer->stop();
+        form->hide();
+    }
+    QCoreApplication::exit(0);
+}
+
+} // namespace forms

@@ -1,0 +1,87 @@
+// A window: its client area designed in twips, its position and outer size
+// in twips, a caption, click and key events, and the unload event.
+//
+// Forms live on the heap: a form that closes is destroyed with its state.
+#pragma once
+
+#include <QMargins>
+#include <QWidget>
+#include <initializer_list>
+
+#include "Control.h"
+
+namespace forms {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border {
+        // Title bar with the caption and the close box; not resizable.
+        FixedSingle,
+        // A raised dialog frame without title bar, kept out of the taskbar.
+        FixedDialogNoTitle,
+    };
+
+    Form(Border border, float clientWidth, float clientHeight);
+    ~Form() override;
+
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString& caption);
+
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    void SetLeft(float twips);
+    void SetTop(float twips);
+
+    float ClientWidth() const { return clientWidth_; }
+    float ClientHeight() const { return clientHeight_; }
+    // Client area plus frame and title bar (see FrameMargins).
+    float OuterWidth();
+    float OuterHeight();
+
+    void SetBackColor(const QColor& color);
+    // The keyboard's tab chain, tab index 0 first.
+    static void SetTabOrder(std::initializer_list<QWidget*> controls);
+
+    // Shows the window without an owner and makes it the active one.
+    void Show();
+
+signals:
+    void Click();
+    // A key that types a character; the character's code.
+    void KeyPress(int keyAscii);
+
+protected:
+    // The window is being closed; set cancel to keep it.
+    virtual void Form_Unload(int& cancel);
+
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QMargins FrameMargins();
+    void Place();
+
+    Border border_;
+    float clientWidth_, clientHeight_;
+    float left_ = 0, top_ = 0;
+    ClickTracker click_;
+    bool shown_ = false;
+};
+
+// Where a window of the outer size stands in the middle of the screen.
+float Centred(float screen, float outer);
+
+// The window's top, then its left, set so that its outer box stands in the
+// middle of the screen, unrounded, even where that is off the screen.
+void Centre(Form& form);
+
+// Ends the program at once: every window is hidden, every timer stops and
+// the event loop returns. No further event handler runs.
+void End();
+
+} // namespace forms

@@ -1,0 +1,51 @@
+// A label: a caption drawn right-to-left, transparent over its container.
+#pragma once
+
+#include <QLabel>
+
+#include "Control.h"
+#include "Fonts.h"
+
+namespace forms {
+
+class Label : public QLabel, public Control {
+    Q_OBJECT
+public:
+    enum : int { LeftJustify = 0, RightJustify = 1, Center = 2 };
+
+    explicit Label(QWidget* container);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption);
+    // Absolute: right means the right edge, whatever the text's direction.
+    int Alignment() const { return alignment_; }
+    void SetAlignment(int alignment);
+    // The size in points as set (15.75 stays 15.75).
+    float FontSize() const { return font_.points; }
+    void SetFontSize(float points);
+    void SetFont(const DesignFont& design);
+    void SetForeColor(const QColor& color);
+
+    // Draws a caption that is wider than the label on one line, at the
+    // smaller size that fits, instead of wrapping it.
+    void SetShrinkToFit(bool shrink) { shrinkToFit_ = shrink; }
+
+    // The font the caption is drawn with now.
+    QFont DrawnFont() const;
+
+signals:
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int alignment_ = LeftJustify;
+    DesignFont font_;
+    bool shrinkToFit_ = false;
+    ClickTracker click_;
+};
+
+} // namespace forms

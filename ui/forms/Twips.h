@@ -1,0 +1,32 @@
+// Twips (1/1440 inch) and the screen, as the windows measure them.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <string_view>
+
+class QString;
+
+namespace forms {
+
+// Twips per logical pixel: 1440 / the primary screen's logical DPI (15 at 96 DPI).
+float TwipsPerPixelX();
+float TwipsPerPixelY();
+
+// The only place where twips become pixels.
+int ToPixelsX(float twips);
+int ToPixelsY(float twips);
+// The pixel box of a twips box: both edges rounded, so neighbours stay flush.
+QRect ToPixels(float left, float top, float width, float height);
+
+float ToTwipsX(int pixels);
+float ToTwipsY(int pixels);
+
+// The whole primary screen, in twips.
+float ScreenWidth();
+float ScreenHeight();
+
+// A UTF-8 text as Qt holds it.
+QString Text(std::string_view utf8);
+
+} // namespace forms

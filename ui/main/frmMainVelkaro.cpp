@@ -1,0 +1,239 @@
+#include "frmMainVelkaro.h"
+
+#include <QIcon>
+
+#include "Texts.h"
+#include "forms/Twips.h"
+#include "frmAbout.h"
+#include "mdlArayValues.h"
+
+using forms::Label;
+using forms::Text;
+
+namespace {
+
+const forms::DesignFont kArabicBold{QStringLiteral("Traditional Arabic"), 15.75f, QFont::Bold};
+const forms::DesignFont kStartFont{QStringLiteral("Traditional Arabic"), 48.0f, QFont::Bold};
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+// The two places of the Wrong button in the button row.
+constexpr float kWrongLeftOfCorrect = 709;
+constexpr float kWrongRightOfCorrect = 4076;
+
+std::string Joined(const std::array<std::string_view, 2>& parts) {
+    return std::string(parts[0]) + std::string(parts[1]);
+}
+
+} // namespace
+
+frmMainVelkaro::frmMainVelkaro()
+    : Form(Border::FixedSingle, 6000, 4545)
+    , lblMain(this)
+    , lblQu1(this)
+    , lblNoList(this)
+    , cmdYes(this)
+    , cmdNo(this)
+    , cmdStart(this)
+    , cmdWrong(this) {
+    SetCaption(Text(texts::kProductName));
+    QIcon icon(QStringLiteral(":/pictures/icon32"));
+    icon.addFile(QStringLiteral(":/pictures/icon16"));
+    setWindowIcon(icon);
+    SetBackColor(palette().color(QPalette::Button));
+
+    cmdYes.setObjectName(QStringLiteral("cmdYes"));
+    cmdYes.SetCaption(Text(texts::kYes));
+    cmdYes.Move(2400, 3720, 1080, 735);
+    cmdYes.SetPicture(QPixmap(QStringLiteral(":/pictures/yes")));
+    cmdYes.SetVisible(false);
+
+    cmdNo.setObjectName(QStringLiteral("cmdNo"));
+    cmdNo.SetCaption(Text(texts::kNo));
+    cmdNo.Move(709, 3720, 1080, 735);
+    cmdNo.SetPicture(QPixmap(QStringLiteral(":/pictures/no")));
+    cmdNo.SetVisible(false);
+
+    cmdStart.setObjectName(QStringLiteral("cmdStart"));
+    cmdStart.Move(2093, 1680, 1815, 2040);
+    cmdStart.SetFont(kStartFont);
+    // 90 x 120 pixels shown at 0.9375 x 1.25 inches.
+    cmdStart.SetPicture(QPixmap(QStringLiteral(":/pictures/start")), 1350, 1800);
+    cmdStart.setAccessibleName(Text(texts::kStartName));
+
+    lblMain.setObjectName(QStringLiteral("lblMain"));
+    lblMain.SetCaption(Text(texts::kInstruction));
+    lblMain.Move(1133, 0, 3735, 855);
+    lblMain.SetFont(kArabicBold);
+    lblMain.SetForeColor(kBlue);
+    lblMain.SetAlignment(Label::RightJustify);
+
+    lblQu1.setObjectName(QStringLiteral("lblQu1"));
+    lblQu1.SetCaption(Text(texts::kCardQuestion));
+    lblQu1.Move(1388, 240, 3225, 480);
+    lblQu1.SetFont(kArabicBold);
+    lblQu1.SetForeColor(kRed);
+    lblQu1.SetAlignment(Label::RightJustify);
+    // The range questions are longer than the label: one line, a little smaller.
+    lblQu1.SetShrinkToFit(true);
+    lblQu1.SetVisible(false);
+
+    lblNoList.setObjectName(QStringLiteral("lblNoList"));
+    lblNoList.Move(360, 960, 5175, 2295);
+    lblNoList.SetFont(kArabicBold);
+    lblNoList.SetForeColor(kBlue);
+    lblNoList.SetAlignment(Label::RightJustify);
+    lblNoList.SetVisible(false);
+
+    cmdWrong.setObjectName(QStringLiteral("cmdWrong"));
+    cmdWrong.SetCaption(Text(texts::kWrong));
+    cmdWrong.Move(kWrongRightOfCorrect, 3720, 1095, 735);
+    QIcon wrong(QStringLiteral(":/pictures/wrong32"));
+    wrong.addFile(QStringLiteral(":/pictures/wrong16"));
+    cmdWrong.SetPicture(wrong.pixmap(32, 32));
+    cmdWrong.SetVisible(false);
+
+    // Labels take no focus; the buttons in the order of their tab indexes.
+    for (Label* label : {&lblMain, &lblQu1, &lblNoList})
+        label->setFocusPolicy(Qt::NoFocus);
+    SetTabOrder({&cmdYes, &cmdNo, &cmdStart, &cmdWrong});
+
+    connect(&cmdStart, &forms::CommandButton::Click, this, &frmMainVelkaro::cmdStart_Click);
+    connect(&cmdYes, &forms::CommandButton::Click, this, &frmMainVelkaro::cmdYes_Click);
+    connect(&cmdNo, &forms::CommandButton::Click, this, &frmMainVelkaro::cmdNo_Click);
+    connect(&cmdWrong, &forms::CommandButton::MouseMove, this, &frmMainVelkaro::cmdWrong_MouseMove);
+    connect(&cmdWrong, &forms::CommandButton::GotFocus, this, &frmMainVelkaro::cmdWrong_GotFocus);
+
+    Form_Load();
+}
+
+void frmMainVelkaro::Form_Load() {
+    forms::Centre(*this);
+
+    const auto& parts = texts::kCardTextParts;
+    strCard1 = Joined(parts[0]);
+    strCard2 = Joined(parts[1]);
+    strCard3 = Joined(parts[2]);
+    strCard4 = Joined(parts[3]);
+    strCard5 = Joined(parts[4]);
+
+    mdlArayValues::LoadArayValues();
+}
+
+void frmMainVelkaro::Form_Unload(int& /*Cancel*/) {
+    // The About window takes over; this window closes with the game.
+    frmAbout::Instance().Show();
+}
+
+void frmMainVelkaro::ResetGame() {
+    BlankCandidates(aryCandidates);
+    intStep = 0;
+    lblMain.SetVisible(true);
+    lblQu1.SetVisible(false);
+    lblQu1.SetCaption(Text(texts::kCardQuestionAfterReset));
+    lblNoList.SetVisible(false);
+    lblNoList.SetAlignment(Label::RightJustify);
+    lblNoList.SetFontSize(16);
+    cmdStart.SetVisible(true);
+    cmdYes.SetVisible(false);
+    cmdYes.SetEnabled(false);
+    cmdNo.SetVisible(false);
+    cmdNo.SetEnabled(false);
+    cmdWrong.SetVisible(false);
+    SetCaption(Text(texts::kProductName));
+}
+
+void frmMainVelkaro::cmdStart_Click() {
+    cmdStart.SetVisible(false);
+    lblMain.SetVisible(false);
+    cmdYes.SetVisible(true);
+    cmdYes.SetEnabled(true);
+    cmdNo.SetVisible(true);
+    cmdNo.SetEnabled(true);
+    lblQu1.SetVisible(true);
+    lblNoList.SetVisible(true);
+    lblNoList.SetCaption(Text(strCard1));
+    SetCaption(Text(texts::kPageTitles[0]));
+    cmdYes.SetCaption(Text(texts::kYes));
+    cmdNo.SetCaption(Text(texts::kNo));
+}
+
+void frmMainVelkaro::cmdYes_Click() {
+    AnswerQuestion(Answer::Yes);
+}
+
+void frmMainVelkaro::cmdNo_Click() {
+    AnswerQuestion(Answer::No);
+}
+
+void frmMainVelkaro::AnswerQuestion(Answer answer) {
+    const int k = ++intStep;
+    if (k < 1 || k > kQuestionCount) {
+        ResetGame();
+        return;
+    }
+    if (k < kQuestionCount)
+        SetCaption(Text(texts::kPageTitles[static_cast<std::size_t>(k)]));
+    UpdateCandidates(aryCandidates, k, answer);
+    switch (k) {
+    case 1:
+        lblNoList.SetCaption(Text(strCard2));
+        break;
+    case 2:
+        lblNoList.SetCaption(Text(strCard3));
+        break;
+    case 3:
+        lblNoList.SetCaption(Text(strCard4));
+        break;
+    case 4:
+        lblNoList.SetCaption(Text(strCard5));
+        break;
+    case 5:
+        lblNoList.SetCaption(Text(texts::kBlankMarker));
+        lblQu1.SetCaption(Text(texts::kRange1Question));
+        break;
+    case 6:
+        lblNoList.SetCaption(Text(texts::kBlankMarker));
+        lblQu1.SetCaption(Text(texts::kRange2Question));
+        break;
+    default:
+        ShowResult();
+        break;
+    }
+}
+
+void frmMainVelkaro::ShowResult() {
+    // The number screen, with the first candidate left.
+    lblNoList.SetAlignment(Label::Center);
+    lblNoList.SetFontSize(100);
+    lblNoList.SetCaption(Text(aryCandidates[FindResultSlot(aryCandidates)]));
+    lblQu1.SetCaption(Text(texts::kYourNumberIs));
+    cmdYes.SetCaption(Text(texts::kCorrect));
+    cmdNo.SetVisible(false);
+    cmdWrong.SetVisible(true);
+    cmdWrong.SetLeft(kWrongLeftOfCorrect);
+
+    // No number fitted the answers: the check-yourself screen over it.
+    if (lblNoList.Caption().isEmpty()) {
+        lblNoList.SetCaption(Text(texts::kCheckYourself));
+        lblNoList.SetAlignment(Label::Center);
+        lblNoList.SetFontSize(50);
+        lblQu1.SetVisible(false);
+        cmdYes.SetCaption(Text(texts::kBack));
+        cmdNo.SetVisible(false);
+        cmdWrong.SetVisible(false);
+    }
+}
+
+void frmMainVelkaro::cmdWrong_MouseMove(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {
+    if (cmdWrong.Left() == kWrongLeftOfCorrect) {
+        cmdWrong.SetLeft(kWrongRightOfCorrect);
+        return;
+    }
+    if (cmdWrong.Left() == kWrongRightOfCorrect)
+        cmdWrong.SetLeft(kWrongLeftOfCorrect);
+}
+
+void frmMainVelkaro::cmdWrong_GotFocus() {
+    cmdYes.SetFocus();
+}
