@@ -33,6 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velkaro"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELKARO_APP_ID));
     // The program ends from the About window alone.
     QApplication::setQuitOnLastWindowClosed(false);
 

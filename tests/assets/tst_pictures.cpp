@@ -1,0 +1,205 @@
+// The pictures compiled into the program: each one loads from its resource path, has the size,
+// colours and mask its button or window needs, and the Windows icon file holds the same pixels
+// as the window icons.
+
+#include <QColor>
+#include <QImage>
+#include <QImageReader>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QSize>
+#include <QString>
+#include <QTest>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// The 16 colours of the VGA palette.
+constexpr std::array<QRgb, 16> vgaPalette = {
+    0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080, 0xff008080, 0xffc0c0c0,
+    0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff,
+};
+
+constexpr QRgb green = 0xff008000, purple = 0xff800080, lightGrey = 0xffc0c0c0, grey = 0xff808080,
+               red = 0xffff0000, lime = 0xff00ff00, blue = 0xff0000ff, cyan = 0xff00ffff,
+               white = 0xffffffff;
+
+enum class Mask { Transparent, Opaque };
+
+struct Census {
+    QSet<QRgb> opaqueColours;
+    int transparent = 0;
+    int partlyTransparent = 0;
+};
+
+Census census(const QImage& source) {
+    const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    Census c;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) == 255)
+                c.opaqueColours.insert(pixel);
+            else if (qAlpha(pixel) == 0)
+                ++c.transparent;
+            else
+                ++c.partlyTransparent;
+        }
+    }
+    return c;
+}
+
+QString colourList(const QSet<QRgb>& colours) {
+    QStringList names;
+    for (QRgb c : colours)
+        names << QColor(c).name();
+    names.sort();
+    return names.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sixteenColourPicture_data();
+    void sixteenColourPicture();
+    void startPicture();
+    void programIconFile_data();
+    void programIconFile();
+};
+
+void TestPictures::sixteenColourPicture_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<Mask>("mask");
+    // Colours the picture cannot do without: they make it what it shows.
+    QTest::addColumn<QList<QRgb>>("keyColours");
+
+    QTest::newRow("icon32") << ":/pictures/icon32" << QSize(32, 32) << Mask::Transparent
+                            << QList<QRgb>{white, grey, blue};
+    QTest::newRow("icon16") << ":/pictures/icon16" << QSize(16, 16) << Mask::Transparent
+                            << QList<QRgb>{white, grey, blue};
+    QTest::newRow("yes") << ":/pictures/yes" << QSize(32, 32) << Mask::Transparent
+                         << QList<QRgb>{green, lime};
+    QTest::newRow("no") << ":/pictures/no" << QSize(24, 22) << Mask::Opaque
+                        << QList<QRgb>{red, lightGrey};
+    QTest::newRow("wrong32") << ":/pictures/wrong32" << QSize(32, 32) << Mask::Transparent
+                             << QList<QRgb>{red, white};
+    QTest::newRow("wrong16") << ":/pictures/wrong16" << QSize(16, 16) << Mask::Transparent
+                             << QList<QRgb>{red, white};
+    QTest::newRow("exit") << ":/pictures/exit" << QSize(32, 32) << Mask::Transparent
+                          << QList<QRgb>{purple, cyan};
+}
+
+void TestPictures::sixteenColourPicture() {
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    QFETCH(Mask, mask);
+    QFETCH(QList<QRgb>, keyColours);
+
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(path + QLatin1String(": ") + reader.errorString()));
+    QCOMPARE(image.size(), size);
+
+    const Census c = census(image);
+    QVERIFY2(c.opaqueColours.size() <= 16, qPrintable(colourList(c.opaqueColours)));
+    for (QRgb colour : c.opaqueColours) {
+        QVERIFY2(std::find(vgaPalette.begin(), vgaPalette.end(), colour) != vgaPalette.end(),
+                 qPrintable(QColor(colour).name() + QLatin1String(" is not a VGA colour")));
+    }
+    for (QRgb colour : keyColours)
+        QVERIFY2(c.opaqueColours.contains(colour), qPrintable(QColor(colour).name()));
+
+    // A mask is all or nothing per pixel.
+    QCOMPARE(c.partlyTransparent, 0);
+    if (mask == Mask::Transparent) {
+        QVERIFY(c.transparent > 0);
+        // Outside the drawing, in the corners, the background shows through.
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(size.width() - 1, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(size.width() - 1, size.height() - 1)), 0);
+    } else {
+        QCOMPARE(c.transparent, 0);
+        QVERIFY(!image.hasAlphaChannel());
+        QCOMPARE(image.pixel(0, 0), lightGrey);
+    }
+}
+
+void TestPictures::startPicture() {
+    QImageReader reader(QStringLiteral(":/pictures/start"));
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    // 1350 x 1800 twips at 96 dots per inch.
+    QCOMPARE(image.size(), QSize(90, 120));
+    QVERIFY(!image.hasAlphaChannel());
+    QVERIFY(image.depth() >= 24);
+
+    const Census c = census(image);
+    QCOMPARE(c.transparent + c.partlyTransparent, 0);
+    // Antialiased edges blend the figure into the background: far more than 16 colours.
+    QVERIFY2(c.opaqueColours.size() > 16, qPrintable(QString::number(c.opaqueColours.size())));
+    QCOMPARE(image.pixel(0, 0), lightGrey);
+    QCOMPARE(image.pixel(89, 119), lightGrey);
+
+    // The figure is green: count the clearly green pixels.
+    int greenPixels = 0;
+    for (QRgb colour : c.opaqueColours) {
+        if (qGreen(colour) > 100 && qRed(colour) < 60 && qBlue(colour) < 60)
+            ++greenPixels;
+    }
+    QVERIFY(greenPixels > 0);
+}
+
+void TestPictures::programIconFile_data() {
+    QTest::addColumn<int>("imageIndex");
+    QTest::addColumn<QString>("windowIcon");
+
+    QTest::newRow("32x32") << 0 << ":/pictures/icon32";
+    QTest::newRow("16x16") << 1 << ":/pictures/icon16";
+}
+
+// velkaro.ico is written byte by byte by our own tool; Qt's independent reader must see in it the
+// same pixels and mask as the window icon.
+void TestPictures::programIconFile() {
+    QFETCH(int, imageIndex);
+    QFETCH(QString, windowIcon);
+
+    if (!QImageReader::supportedImageFormats().contains("ico"))
+        QSKIP("Qt's ICO reader is not installed");
+
+    QImageReader reader(QStringLiteral(VELKARO_ICO_FILE), "ico");
+    QCOMPARE(reader.imageCount(), 2);
+    QVERIFY(reader.jumpToImage(imageIndex));
+    const QImage fromIco = reader.read();
+    QVERIFY2(!fromIco.isNull(), qPrintable(reader.errorString()));
+
+    const QImage expected(windowIcon);
+    QVERIFY(!expected.isNull());
+    QCOMPARE(fromIco.size(), expected.size());
+    const QImage a = fromIco.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            // Where the mask hides a pixel, its colour does not matter.
+            if (qAlpha(p) == 0 && qAlpha(q) == 0)
+                continue;
+            if (p != q) {
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2: %3 in the .ico, %4 in %5")
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(QColor::fromRgba(p).name(QColor::HexArgb),
+                                          QColor::fromRgba(q).name(QColor::HexArgb), windowIcon)));
+            }
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestPictures)
+#include "tst_pictures.moc"
