@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <array>
 
 namespace forms {
@@ -33,7 +34,7 @@ struct Choice {
     double scale = 1.0;
 };
 
-Choice Choose(const QString& designed) {
+Choice Find(const QString& designed) {
     if (QFontDatabase::hasFamily(designed))
         return {designed, 1.0};
     for (const Substitution& substitution : kSubstitutions) {
@@ -45,6 +46,15 @@ Choice Choose(const QString& designed) {
     }
     // Nothing suitable is installed: let Qt pick, at the designed size.
     return {designed, 1.0};
+}
+
+// Asking fontconfig for a missing family is slow: ask once per family.
+Choice Choose(const QString& designed) {
+    static QHash<QString, Choice> chosen;
+    const auto known = chosen.constFind(designed);
+    if (known != chosen.constEnd())
+        return *known;
+    return *chosen.insert(designed, Find(designed));
 }
 
 } // namespace

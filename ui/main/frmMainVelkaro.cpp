@@ -37,8 +37,10 @@ frmMainVelkaro::frmMainVelkaro()
     , cmdStart(this)
     , cmdWrong(this) {
     SetCaption(Text(texts::kProductName));
-    QIcon icon(QStringLiteral(":/pictures/icon32"));
-    icon.addFile(QStringLiteral(":/pictures/icon16"));
+    // From pixmaps: an icon made from a file name without suffix would load
+    // the MIME database to find its format.
+    QIcon icon(QPixmap(QStringLiteral(":/pictures/icon32")));
+    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/icon16")));
     setWindowIcon(icon);
     SetBackColor(palette().color(QPalette::Button));
 
@@ -88,9 +90,7 @@ frmMainVelkaro::frmMainVelkaro()
     cmdWrong.setObjectName(QStringLiteral("cmdWrong"));
     cmdWrong.SetCaption(Text(texts::kWrong));
     cmdWrong.Move(kWrongRightOfCorrect, 3720, 1095, 735);
-    QIcon wrong(QStringLiteral(":/pictures/wrong32"));
-    wrong.addFile(QStringLiteral(":/pictures/wrong16"));
-    cmdWrong.SetPicture(wrong.pixmap(32, 32));
+    cmdWrong.SetPicture(QPixmap(QStringLiteral(":/pictures/wrong32")));
     cmdWrong.SetVisible(false);
 
     // Labels take no focus; the buttons in the order of their tab indexes.
