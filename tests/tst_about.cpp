@@ -101,6 +101,32 @@ private slots:
         QCOMPARE(std::fmod(moved, 50.0f), 0.0f);
     }
 
+    // A tick repaints the greeting's strip, not the whole window.
+    void tick_repaintsOnlyTheGreeting() {
+        frmAbout& about = OpenAbout();
+        Access::Timer(about).stop();
+        QTest::qWait(50); // let the first showing's paints settle
+        struct PaintWatch : QObject {
+            QRegion painted;
+            bool eventFilter(QObject*, QEvent* event) override {
+                if (event->type() == QEvent::Paint)
+                    painted += static_cast<QPaintEvent*>(event)->region();
+                return false;
+            }
+        } watch;
+        about.installEventFilter(&watch);
+        Label& greeting = Control<Label>(about, "Label7");
+        const int x = greeting.x();
+        while (greeting.x() == x)
+            Access::Tick(about);
+        QTRY_VERIFY(!watch.painted.isEmpty());
+        const QRect strip = watch.painted.boundingRect();
+        QVERIFY2(strip.height() <= greeting.height() + 2,
+                 qPrintable(QString::number(strip.height())));
+        QVERIFY(strip.top() >= greeting.y() - 1);
+        about.removeEventFilter(&watch);
+    }
+
     void eachWayOfEnding_data() {
         QTest::addColumn<QString>("target"); // a control, or "" for the window
         QTest::addColumn<QPoint>("at");      // in the target, or the window

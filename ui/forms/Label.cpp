@@ -16,6 +16,8 @@ Label::Label(QWidget* container)
     setTextFormat(Qt::PlainText);
 }
 
+Label::~Label() = default;
+
 void Label::SetCaption(const QString& caption) {
     setText(caption);
     setAccessibleName(caption);
@@ -44,15 +46,32 @@ void Label::SetForeColor(const QColor& color) {
 
 QFont Label::DrawnFont() const {
     QFont drawn = font();
-    if (!shrinkToFit_)
+    if (!shrinkToFit_ || text().isEmpty())
         return drawn;
-    const qreal needed = QFontMetricsF(drawn).horizontalAdvance(text());
-    if (needed > width() && needed > 0)
-        drawn.setPointSizeF(drawn.pointSizeF() * width() / needed);
+    // Glyph sizes do not follow the point size exactly: shrink until it fits.
+    for (int tries = 0; tries < 8; ++tries) {
+        const qreal needed = QFontMetricsF(drawn).horizontalAdvance(text());
+        if (needed <= width())
+            break;
+        drawn.setPointSizeF(drawn.pointSizeF() * width() / needed * 0.99);
+    }
     return drawn;
 }
 
 void Label::paintEvent(QPaintEvent*) {
+    // Shaping Arabic text is the costly part of a paint: lay the caption out
+    // again only when something that places its letters has changed.
+    const Laid key{text(), font(), alignment_, shrinkToFit_, size()};
+    if (!layout_ || !(key == laidOut_)) {
+        layout_ = LayOut();
+        laidOut_ = key;
+    }
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    layout_->draw(&painter, QPointF());
+}
+
+std::unique_ptr<QTextLayout> Label::LayOut() const {
     Qt::Alignment horizontal = Qt::AlignLeft;
     if (alignment_ == RightJustify)
         horizontal = Qt::AlignRight;
@@ -64,21 +83,19 @@ void Label::paintEvent(QPaintEvent*) {
     option.setWrapMode(shrinkToFit_ ? QTextOption::NoWrap : QTextOption::WordWrap);
 
     // Lines from the top, wrapped at word boundaries within the label's width.
-    QTextLayout layout(text(), DrawnFont());
-    layout.setTextOption(option);
-    layout.beginLayout();
+    auto layout = std::make_unique<QTextLayout>(text(), DrawnFont());
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
     qreal y = 0;
-    for (QTextLine line = layout.createLine(); line.isValid() && y < height();
-         line = layout.createLine()) {
+    for (QTextLine line = layout->createLine(); line.isValid() && y < height();
+         line = layout->createLine()) {
         line.setLineWidth(width());
         line.setPosition(QPointF(0, y));
         y += line.height();
     }
-    layout.endLayout();
-
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    layout.draw(&painter, QPointF());
+    layout->endLayout();
+    return layout;
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QLabel>
+#include <memory>
 
 #include "Control.h"
 #include "Fonts.h"
+
+class QTextLayout;
 
 namespace forms {
 
@@ -14,6 +17,7 @@ public:
     enum : int { LeftJustify = 0, RightJustify = 1, Center = 2 };
 
     explicit Label(QWidget* container);
+    ~Label() override;
 
     QString Caption() const { return text(); }
     void SetCaption(const QString& caption);
@@ -42,10 +46,23 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // What the caption's layout was made from.
+    struct Laid {
+        QString text;
+        QFont font;
+        int alignment = 0;
+        bool shrink = false;
+        QSize size;
+        bool operator==(const Laid&) const = default;
+    };
+    std::unique_ptr<QTextLayout> LayOut() const;
+
     int alignment_ = LeftJustify;
     DesignFont font_;
     bool shrinkToFit_ = false;
     ClickTracker click_;
+    std::unique_ptr<QTextLayout> layout_;
+    Laid laidOut_;
 };
 
 } // namespace forms
