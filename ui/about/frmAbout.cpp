@@ -79,6 +79,7 @@ frmAbout::frmAbout()
 
     Label7.setObjectName(QStringLiteral("Label7"));
     Design(Label7, texts::kAboutGreeting, -3360, 3000, 3975, 255, Label::RightJustify, kYellow);
+    Label7.SetShrinkToFit(true); // the whole greeting goes by, on one line
     Label5.setObjectName(QStringLiteral("Label5"));
     Design(Label5, texts::kAboutCredits, 360, 1080, 4455, 615, Label::RightJustify, kDarkBlue);
 
