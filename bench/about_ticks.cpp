@@ -1,0 +1,258 @@
+// The About window's greeting: opens the window as closing the game does and
+// lets it scroll. Three passes, one after the other:
+//  1. plain: ticks per second and the CPU time of this program and of the X
+//     server (given by process id) over the same interval; the figures that
+//     count;
+//  2. instrumented: what one tick costs, split into the tick handler, each
+//     widget's paint and the rest of the repaint;
+//  3. an experiment: the greeting label's paint events answered with a
+//     picture of its caption drawn once, to show what caching the caption's
+//     text layout would save, in turn with the window as it is. The window's
+//     own code is unchanged.
+//
+//   velkaro_bench_about [--seconds 5] [--xserver-pid PID]
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "BenchSupport.h"
+#include "frmAbout.h"
+
+namespace {
+
+constexpr double kTicksTarget = 95;
+constexpr double kCpuTarget = 5;
+
+// Runs the event loop for a while.
+void Spin(int ms) {
+    QTimer::singleShot(ms, Qt::PreciseTimer, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
+long long Area(const QRegion& region) {
+    long long area = 0;
+    for (const QRect& r : region)
+        area += static_cast<long long>(r.width()) * r.height();
+    return area;
+}
+
+// Delivers the event to its receiver now and returns how long that took.
+long long Timed(QObject* receiver, QEvent* event) {
+    const std::int64_t start = bench::NowNs();
+    receiver->event(event);
+    return bench::NowNs() - start;
+}
+
+// Counts and times what the window does with its events: the timer's tick
+// handling, the repaints (one UpdateRequest of the window is one frame:
+// every paint event in it and the flush to the server) and each widget's
+// painted area.
+class Recorder : public QObject {
+public:
+    Recorder(QWidget& window, QTimer& timer)
+        : window_(window)
+        , timer_(timer) {}
+
+    long long frames = 0, frameNs = 0, tickHandlerNs = 0;
+    long long wholeWindowPaints = 0;
+    struct Painted {
+        long long events = 0, pixels = 0, ns = 0;
+    };
+    std::map<std::string, Painted> painted;
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (receiver == &timer_ && event->type() == QEvent::Timer) {
+            tickHandlerNs += Timed(receiver, event);
+            return true;
+        }
+        if (receiver == &window_ && event->type() == QEvent::UpdateRequest) {
+            ++frames;
+            frameNs += Timed(receiver, event);
+            return true;
+        }
+        if (event->type() == QEvent::Paint && receiver->isWidgetType()) {
+            const QRegion region = static_cast<QPaintEvent*>(event)->region();
+            std::string name = receiver->objectName().toStdString();
+            if (name.empty())
+                name = receiver->metaObject()->className();
+            Painted& p = painted[name];
+            ++p.events;
+            p.pixels += Area(region);
+            // (QRegion::contains(QRect) only tells that they overlap.)
+            if (receiver == &window_ && (QRegion(window_.rect()) - region).isEmpty())
+                ++wholeWindowPaints;
+            p.ns += Timed(receiver, event);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    QTimer& timer_;
+};
+
+// Answers a label's paint events with a picture of its caption, drawn once.
+class CachedPaint : public QObject {
+public:
+    explicit CachedPaint(QWidget& label)
+        : label_(label)
+        , picture_(label.size() * label.devicePixelRatioF()) {
+        picture_.setDevicePixelRatio(label.devicePixelRatioF());
+        picture_.fill(Qt::transparent);
+        label.render(&picture_, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (receiver != &label_ || event->type() != QEvent::Paint)
+            return false;
+        QPainter painter(&label_);
+        painter.setClipRegion(static_cast<QPaintEvent*>(event)->region());
+        painter.drawPixmap(0, 0, picture_);
+        return true;
+    }
+
+private:
+    QWidget& label_;
+    QPixmap picture_;
+};
+
+struct Pass {
+    double seconds = 0, ticksPerSecond = 0, movesPerSecond = 0, cpuPercent = 0, xPercent = -1;
+    double longestGapMs = 0;
+    long long lateTicks = 0, ticks = 0;
+};
+
+// Runs the window for a while, counting the ticks after the window's own handler.
+Pass Run(double seconds, QTimer& timer, QWidget& greeting, pid_t xserver) {
+    long long ticks = 0, moves = 0, late = 0;
+    std::int64_t lastTick = 0, longestGap = 0;
+    QPoint lastPos = greeting.pos();
+    const auto connection = QObject::connect(&timer, &QTimer::timeout, qApp, [&] {
+        const std::int64_t now = bench::NowNs();
+        if (lastTick) {
+            longestGap = std::max(longestGap, now - lastTick);
+            late += now - lastTick > 20'000'000 ? 1 : 0;
+        }
+        lastTick = now;
+        ++ticks;
+        moves += greeting.pos() != lastPos ? 1 : 0;
+        lastPos = greeting.pos();
+    });
+    const std::int64_t cpu0 = bench::SelfCpuNs();
+    const std::int64_t x0 = xserver ? bench::ProcessCpuNs(xserver) : -1;
+    const std::int64_t t0 = bench::NowNs();
+    Spin(static_cast<int>(seconds * 1000));
+    const std::int64_t t1 = bench::NowNs();
+    const std::int64_t cpu1 = bench::SelfCpuNs();
+    const std::int64_t x1 = xserver ? bench::ProcessCpuNs(xserver) : -1;
+    QObject::disconnect(connection);
+
+    Pass pass;
+    pass.seconds = (t1 - t0) / 1e9;
+    pass.ticks = ticks;
+    pass.ticksPerSecond = ticks / pass.seconds;
+    pass.movesPerSecond = moves / pass.seconds;
+    pass.cpuPercent = 100.0 * (cpu1 - cpu0) / 1e9 / pass.seconds;
+    if (xserver)
+        pass.xPercent = 100.0 * (x1 - x0) / 1e9 / pass.seconds;
+    pass.longestGapMs = longestGap / 1e6;
+    pass.lateTicks = late;
+    return pass;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const double seconds = std::stod(bench::Option(argc, argv, "--seconds", "5"));
+    const pid_t xserver = std::stoi(bench::Option(argc, argv, "--xserver-pid", "0"));
+
+    frmAbout& about = frmAbout::Instance();
+    about.Show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!(about.windowHandle() && about.windowHandle()->isExposed()) && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    if (!about.windowHandle()->isExposed()) {
+        std::fputs("about: the About window was never shown\n", stderr);
+        return 1;
+    }
+    Spin(300);
+
+    auto* greeting = about.findChild<QWidget*>(QStringLiteral("Label7"));
+    auto* timer = about.findChild<QTimer*>();
+    if (!greeting || !timer) {
+        std::fputs("about: no Label7 or no timer in the About window\n", stderr);
+        return 1;
+    }
+
+    // 1. As it is.
+    const Pass plain = Run(seconds, *timer, *greeting, xserver);
+    std::printf("About window over %.2f s (timer interval %d ms, %s)\n", plain.seconds,
+                timer->interval(), timer->timerType() == Qt::PreciseTimer ? "precise" : "coarse");
+    std::printf("  greeting ticks      %7.1f per second (nominal %.0f); longest gap %.1f ms, "
+                "%lld over 20 ms\n",
+                plain.ticksPerSecond, 1000.0 / timer->interval(), plain.longestGapMs,
+                plain.lateTicks);
+    std::printf("  greeting moved      %7.1f times per second\n", plain.movesPerSecond);
+    std::printf("  CPU, this program   %7.2f %% of one core\n", plain.cpuPercent);
+    if (xserver)
+        std::printf("  CPU, X server       %7.2f %% of one core (clock-tick resolution)\n",
+                    plain.xPercent);
+    std::printf("Target at least %.0f ticks per second: %s (%.1f)\n", kTicksTarget,
+                plain.ticksPerSecond >= kTicksTarget ? "MET" : "MISSED", plain.ticksPerSecond);
+    std::printf("Target under %.0f %% of one core: %s (%.2f %%)\n", kCpuTarget,
+                plain.cpuPercent < kCpuTarget ? "MET" : "MISSED", plain.cpuPercent);
+
+    // 2. Where a tick goes.
+    Recorder recorder(about, *timer);
+    app.installEventFilter(&recorder);
+    const Pass timed = Run(2, *timer, *greeting, 0);
+    app.removeEventFilter(&recorder);
+    const auto perTick = [&](long long ns) { return timed.ticks ? ns / 1e3 / timed.ticks : 0.0; };
+    std::printf("  one tick, instrumented over %.1f s: tick handler %.1f us, repaint %.1f us "
+                "(%.2f frames per tick)\n",
+                timed.seconds, perTick(recorder.tickHandlerNs), perTick(recorder.frameNs),
+                timed.ticks ? 1.0 * recorder.frames / timed.ticks : 0.0);
+    std::printf("    %-10s %14s %14s %10s\n", "painted", "events/tick", "pixels/tick", "us/tick");
+    for (const auto& [name, p] : recorder.painted)
+        std::printf("    %-10s %14.2f %14.0f %10.1f\n", name.c_str(),
+                    timed.ticks ? 1.0 * p.events / timed.ticks : 0.0,
+                    timed.ticks ? 1.0 * p.pixels / timed.ticks : 0.0, perTick(p.ns));
+    std::printf("    whole-window repaints: %lld of %lld frames (window %dx%d pixels)\n",
+                recorder.wholeWindowPaints, recorder.frames, about.width(), about.height());
+
+    // 3. The greeting drawn from a picture, in one-second slices taken in
+    // turn with the window as it is, so that both see the same machine.
+    CachedPaint cached(*greeting);
+    double asIsCpu = 0, cachedCpu = 0, cachedTicks = 0;
+    constexpr int kSlices = 3;
+    for (int slice = 0; slice < kSlices; ++slice) {
+        asIsCpu += Run(1, *timer, *greeting, 0).cpuPercent / kSlices;
+        greeting->installEventFilter(&cached);
+        const Pass pass = Run(1, *timer, *greeting, 0);
+        greeting->removeEventFilter(&cached);
+        cachedCpu += pass.cpuPercent / kSlices;
+        cachedTicks += pass.ticksPerSecond / kSlices;
+    }
+    std::printf("  experiment, greeting drawn from a picture of its caption made once "
+                "(%d x 1 s each, in turn):\n"
+                "    CPU %.2f %% as it is, %.2f %% from the picture (%.1f ticks per second)\n",
+                kSlices, asIsCpu, cachedCpu, cachedTicks);
+    std::fflush(stdout);
+    // Ends as the window does when clicked.
+    forms::End();
+    return 0;
+}

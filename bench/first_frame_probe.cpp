@@ -1,0 +1,75 @@
+// Preloaded (LD_PRELOAD) into an unchanged Qt program: when its first window
+// has been painted, flushed and drawn by the X server, prints one line with
+// the times since the launcher's exec and the peak resident memory, then ends
+// the program. The launcher puts its CLOCK_MONOTONIC reading, taken just
+// before exec, in VELKARO_BENCH_T0_NS.
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+
+#include "BenchSupport.h"
+
+namespace {
+
+// When the dynamic loader ran this library's initialisers: every library of
+// the program is loaded by then, and main has not started.
+const std::int64_t kLoaded = bench::NowNs();
+
+class FirstFrameProbe : public QObject {
+public:
+    explicit FirstFrameProbe(std::int64_t t0)
+        : t0_(t0)
+        , created_(bench::NowNs()) {}
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (event->type() == QEvent::Paint && receiver->isWidgetType()) {
+            if (paints_++ == 0)
+                firstPaint_ = bench::NowNs();
+            return false;
+        }
+        if (event->type() != QEvent::Expose || !receiver->isWindowType())
+            return false;
+        auto* window = static_cast<QWindow*>(receiver);
+        if (firstExpose_ == 0)
+            firstExpose_ = bench::NowNs();
+        // The window handles the exposure here and now (Qt Widgets paints the
+        // backing store and flushes it to the server in it); the filter then
+        // stops the event, which has been delivered.
+        static_cast<QObject*>(window)->event(event);
+        if (!window->isExposed() || paints_ == 0)
+            return true;
+        bench::XRoundTrip();
+        const std::int64_t frame = bench::NowNs();
+        const auto ms = [this](std::int64_t t) { return (t - t0_) / 1e6; };
+        std::printf("velkaro-bench-frame first_frame_ms=%.3f loaded_ms=%.3f qapplication_ms=%.3f "
+                    "first_expose_ms=%.3f first_paint_ms=%.3f paint_events=%d "
+                    "vmhwm_kb=%ld vmrss_kb=%ld window=%dx%d\n",
+                    ms(frame), ms(kLoaded), ms(created_), ms(firstExpose_), ms(firstPaint_),
+                    paints_, bench::StatusKb(0, "VmHWM"), bench::StatusKb(0, "VmRSS"),
+                    window->width(), window->height());
+        std::fflush(stdout);
+        std::_Exit(0);
+    }
+
+private:
+    std::int64_t t0_;
+    std::int64_t created_;
+    std::int64_t firstExpose_ = 0;
+    std::int64_t firstPaint_ = 0;
+    int paints_ = 0;
+};
+
+void InstallProbe() {
+    const char* t0 = std::getenv("VELKARO_BENCH_T0_NS");
+    if (!t0)
+        return;
+    QCoreApplication::instance()->installEventFilter(
+        new FirstFrameProbe(std::strtoll(t0, nullptr, 10)));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(InstallProbe)
