@@ -82,6 +82,7 @@ frmAbout::frmAbout()
     Label7.SetShrinkToFit(true); // the whole greeting goes by, on one line
     Label5.setObjectName(QStringLiteral("Label5"));
     Design(Label5, texts::kAboutCredits, 360, 1080, 4455, 615, Label::RightJustify, kDarkBlue);
+    Label5.SetShrinkToFit(true); // both sentences whole, whatever the maker's name
 
     Line2.SetPoints(240, 2760, 5160, 2760);
     Line2.SetBorderColor(kSilver);

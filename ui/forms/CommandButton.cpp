@@ -1,9 +1,12 @@
 #include "CommandButton.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextOption>
+#include <algorithm>
+#include <cmath>
 
 #include "Twips.h"
 
@@ -12,7 +15,7 @@ namespace forms {
 namespace {
 
 // Room between the caption and the button's lower edge, in pixels.
-constexpr int kCaptionMargin = 3;
+constexpr int kCaptionMargin = 2;
 
 int MouseButtons(Qt::MouseButtons buttons) {
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
@@ -67,11 +70,22 @@ QRect CommandButton::CaptionRect() const {
 QRect CommandButton::PictureRect() const {
     if (picture_.isNull())
         return {};
-    const QSize size(ToPixelsX(pictureWidth_), ToPixelsY(pictureHeight_));
-    // Centred in the room above the caption (the whole button without one).
-    const QRect caption = CaptionRect();
-    const int room = caption.isNull() ? height() : caption.top();
-    return {(width() - size.width()) / 2, (room - size.height()) / 2, size.width(), size.height()};
+    // The room between the button's edge and the top of the caption's letters
+    // (the whole button without a caption).
+    int bottom = height() - 1;
+    if (!text().isEmpty()) {
+        const QFontMetricsF metrics(font());
+        const qreal inkTop =
+            CaptionRect().top() + metrics.ascent() + metrics.tightBoundingRect(text()).top();
+        bottom = static_cast<int>(std::floor(inkTop)) - 1;
+    }
+    constexpr int top = 1;
+    // Shown at its size, smaller only where the button is too short for it.
+    QSize size(ToPixelsX(pictureWidth_), ToPixelsY(pictureHeight_));
+    if (size.height() > bottom - top)
+        size.scale(size.width(), std::max(1, bottom - top), Qt::KeepAspectRatio);
+    return {(width() - size.width()) / 2, top + (bottom - top - size.height()) / 2, size.width(),
+            size.height()};
 }
 
 void CommandButton::paintEvent(QPaintEvent*) {

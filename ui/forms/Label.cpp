@@ -48,12 +48,16 @@ QFont Label::DrawnFont() const {
     QFont drawn = font();
     if (!shrinkToFit_ || text().isEmpty())
         return drawn;
-    // Glyph sizes do not follow the point size exactly: shrink until it fits.
-    for (int tries = 0; tries < 8; ++tries) {
-        const qreal needed = QFontMetricsF(drawn).horizontalAdvance(text());
-        if (needed <= width())
-            break;
-        drawn.setPointSizeF(drawn.pointSizeF() * width() / needed * 0.99);
+    // First narrower letters, a percent at a time, which keeps the lines as
+    // they are; sizes come only in whole pixels. Then smaller letters.
+    constexpr int kNarrowest = 85;
+    QTextLayout trial(text());
+    for (int tries = 0; tries < 60 && !LayOut(trial, drawn); ++tries) {
+        const int stretch = drawn.stretch() == QFont::AnyStretch ? 100 : drawn.stretch();
+        if (stretch > kNarrowest)
+            drawn.setStretch(stretch - 1);
+        else
+            drawn.setPointSizeF(drawn.pointSizeF() * 0.95);
     }
     return drawn;
 }
@@ -63,7 +67,9 @@ void Label::paintEvent(QPaintEvent*) {
     // again only when something that places its letters has changed.
     const Laid key{text(), font(), alignment_, shrinkToFit_, size()};
     if (!layout_ || !(key == laidOut_)) {
-        layout_ = LayOut();
+        layout_ = std::make_unique<QTextLayout>(text());
+        layout_->setCacheEnabled(true);
+        LayOut(*layout_, DrawnFont());
         laidOut_ = key;
     }
     QPainter painter(this);
@@ -71,7 +77,7 @@ void Label::paintEvent(QPaintEvent*) {
     layout_->draw(&painter, QPointF());
 }
 
-std::unique_ptr<QTextLayout> Label::LayOut() const {
+bool Label::LayOut(QTextLayout& layout, const QFont& font) const {
     Qt::Alignment horizontal = Qt::AlignLeft;
     if (alignment_ == RightJustify)
         horizontal = Qt::AlignRight;
@@ -80,22 +86,22 @@ std::unique_ptr<QTextLayout> Label::LayOut() const {
     // Right-to-left base direction; the alignment is absolute, not mirrored.
     QTextOption option(horizontal | Qt::AlignAbsolute);
     option.setTextDirection(Qt::RightToLeft);
-    option.setWrapMode(shrinkToFit_ ? QTextOption::NoWrap : QTextOption::WordWrap);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.setFont(font);
 
     // Lines from the top, wrapped at word boundaries within the label's width.
-    auto layout = std::make_unique<QTextLayout>(text(), DrawnFont());
-    layout->setTextOption(option);
-    layout->setCacheEnabled(true);
-    layout->beginLayout();
+    bool fits = true;
     qreal y = 0;
-    for (QTextLine line = layout->createLine(); line.isValid() && y < height();
-         line = layout->createLine()) {
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width());
         line.setPosition(QPointF(0, y));
         y += line.height();
+        fits = fits && line.naturalTextWidth() <= width();
     }
-    layout->endLayout();
-    return layout;
+    layout.endLayout();
+    return fits && y <= height();
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

@@ -30,8 +30,8 @@ public:
     void SetFont(const DesignFont& design);
     void SetForeColor(const QColor& color);
 
-    // Draws a caption that is wider than the label on one line, at the
-    // smaller size that fits, instead of wrapping it.
+    // Draws a caption that needs more room than the label has at the smaller
+    // size at which it fits, instead of cutting it off.
     void SetShrinkToFit(bool shrink) { shrinkToFit_ = shrink; }
 
     // The font the caption is drawn with now.
@@ -55,7 +55,8 @@ private:
         QSize size;
         bool operator==(const Laid&) const = default;
     };
-    std::unique_ptr<QTextLayout> LayOut() const;
+    // Lays the caption out in the font; false when it needs more room.
+    bool LayOut(QTextLayout& layout, const QFont& font) const;
 
     int alignment_ = LeftJustify;
     DesignFont font_;
