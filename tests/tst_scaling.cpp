@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "Texts.h"
+#include "forms/Frame.h"
 #include "forms/Twips.h"
 
 using forms::CommandButton;
@@ -90,8 +91,22 @@ QImage Drawn(QWidget& window) {
 }
 
 // The device pixels that lie wholly inside a control, in the image of its window.
+// The part of a control that no frame drawn over it covers.
+QRect Uncovered(const QWidget& control) {
+    QRect box = control.rect();
+    for (const auto* frame :
+         control.parentWidget()->findChildren<forms::Frame*>(Qt::FindDirectChildrenOnly)) {
+        const QRect over = frame->geometry().translated(-control.pos());
+        if (over.intersects(box) && over.top() > box.top())
+            box.setBottom(over.top() - 1);
+    }
+    return box;
+}
+
 QRect DeviceBox(const QWidget& control, const QWidget& window, qreal dpr) {
-    const QRectF box(QPointF(control.mapTo(&window, QPoint(0, 0))), QSizeF(control.size()));
+    const QRect uncovered = Uncovered(control);
+    const QRectF box(QPointF(control.mapTo(&window, uncovered.topLeft())),
+                     QSizeF(uncovered.size()));
     const int left = int(std::ceil(box.left() * dpr - 1e-6));
     const int top = int(std::ceil(box.top() * dpr - 1e-6));
     const int right = int(std::floor(box.right() * dpr + 1e-6));   // exclusive
@@ -154,6 +169,9 @@ QString CutText(const QImage& image, const QWidget& window, const Label& label) 
         cut.removeAll(QStringLiteral("right"));
     if (label.Alignment() == Label::LeftJustify)
         cut.removeAll(QStringLiteral("left"));
+    // A frame drawn over the label's lower edge may hide the last descents.
+    if (Uncovered(label) != label.rect())
+        cut.removeAll(QStringLiteral("bottom"));
     if (cut.isEmpty())
         return {};
     return QStringLiteral("%1: ink at %2 in the label's %3 reaches its %4 edge")
