@@ -31,6 +31,25 @@ template <typename T = QWidget> T& Control(QWidget& window, const char* name) {
     return *control;
 }
 
+// Runs the event loop as the program does, with the action queued first;
+// what the loop returns, or -1 when nothing ended it within two seconds.
+inline int RunUntilEnd(const std::function<void()>& action) {
+    QTimer::singleShot(0, action);
+    QTimer::singleShot(2000, [] { QCoreApplication::exit(-1); });
+    return QCoreApplication::exec();
+}
+
+// The About window, as closing a new main window opens it.
+inline frmAbout& OpenAbout() {
+    auto* main = new frmMainVelkaro;
+    main->show();
+    main->close();
+    frmAbout& about = frmAbout::Instance();
+    if (!QTest::qWaitForWindowExposed(&about))
+        qFatal("the About window was not shown");
+    return about;
+}
+
 // Closes whatever windows an earlier test left behind.
 inline void DiscardWindows() {
     for (QWidget* window : QApplication::topLevelWidgets())

@@ -8,28 +8,6 @@
 using forms::Label;
 using Access = frmAboutTestAccess;
 
-namespace {
-
-// Runs the event loop as the program does, with the action queued first;
-// what the loop returns, or -1 when nothing ended it within two seconds.
-int RunUntilEnd(const std::function<void()>& action) {
-    QTimer::singleShot(0, action);
-    QTimer::singleShot(2000, [] { QCoreApplication::exit(-1); });
-    return QCoreApplication::exec();
-}
-
-frmAbout& OpenAbout() {
-    auto* main = new frmMainVelkaro;
-    main->show();
-    main->close();
-    frmAbout& about = frmAbout::Instance();
-    if (!QTest::qWaitForWindowExposed(&about))
-        qFatal("the About window was not shown");
-    return about;
-}
-
-} // namespace
-
 class AboutTest : public QObject {
     Q_OBJECT
 private slots:

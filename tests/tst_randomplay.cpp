@@ -61,14 +61,6 @@ bool IsCandidateText(const std::string& slot) {
     return value <= 90;
 }
 
-// Runs the event loop as the program does, with the action queued first;
-// what the loop returns, or -1 when nothing ended it within two seconds.
-int RunUntilEnd(const std::function<void()>& action) {
-    QTimer::singleShot(0, action);
-    QTimer::singleShot(2000, [] { QCoreApplication::exit(-1); });
-    return QCoreApplication::exec();
-}
-
 // Where the game is, as the player has played it.
 struct Model {
     enum class Where { StartScreen, Page, Result };
