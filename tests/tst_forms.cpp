@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "forms/CommandButton.h"
+#include "forms/Fonts.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
 #include "forms/Twips.h"
@@ -118,6 +119,20 @@ private slots:
         const auto [oneFirst, oneLast] = InkColumns(one);
         QCOMPARE(last, oneLast);
         QVERIFY(first < oneFirst);
+    }
+
+    // Without the designed face the Arabic texts are drawn in a Naskh face,
+    // not in whatever sans-serif fontconfig offers.
+    void arabicText_drawnInANaskhFace() {
+        const QString family = forms::RenderFamily(QStringLiteral("Traditional Arabic"));
+        QVERIFY2(QStringList({QStringLiteral("Traditional Arabic"), QStringLiteral("Amiri"),
+                              QStringLiteral("Noto Naskh Arabic")})
+                     .contains(family),
+                 qPrintable(family));
+        QWidget container;
+        Label label(&container);
+        label.SetFont({QStringLiteral("Traditional Arabic"), 15.75f, QFont::Bold});
+        QCOMPARE(QFontInfo(label.font()).family(), family);
     }
 
     void fontSize_readsBackAsSet() {

@@ -20,7 +20,7 @@ struct DesignFont {
 // stays the designed one.
 QFont RenderFont(const DesignFont& design);
 
-// The family that draws the designed one (for the README and the tests).
+// The family that draws the designed one.
 QString RenderFamily(const QString& designedFamily);
 
 } // namespace forms

@@ -16,13 +16,6 @@ public:
     void SetBorderColor(const QColor& color);
     void SetBorderWidth(int pixels);
 
-    float X1() const { return x1_; }
-    float Y1() const { return y1_; }
-    float X2() const { return x2_; }
-    float Y2() const { return y2_; }
-    QColor BorderColor() const { return color_; }
-    int BorderWidth() const { return width_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
