@@ -32,7 +32,10 @@ public:
 
     // Draws a caption that needs more room than the label has at the smaller
     // size at which it fits, instead of cutting it off.
-    void SetShrinkToFit(bool shrink) { shrinkToFit_ = shrink; }
+    void SetShrinkToFit(bool shrink) {
+        shrinkToFit_ = shrink;
+        update();
+    }
 
     // The font the caption is drawn with now.
     QFont DrawnFont() const;
