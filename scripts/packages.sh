@@ -28,6 +28,6 @@ velkaro_need_packages() {
 # What building and playing needs: compiler, CMake, Qt 6 Widgets, an Arabic
 # Naskh face (Amiri) to stand in for Traditional Arabic.
 VELKARO_BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev fonts-hosny-amiri)
-# What the tests need besides: the Windows resource compiler, the desktop
-# metadata checkers and an X server for the benchmark.
-VELKARO_TEST_PACKAGES=(binutils-mingw-w64-x86-64 appstream desktop-file-utils xvfb xauth)
+# What the tests need besides: the Windows resource compiler and the desktop
+# metadata checkers.
+VELKARO_TEST_PACKAGES=(binutils-mingw-w64-x86-64 appstream desktop-file-utils)
