@@ -23,14 +23,10 @@ bool IsOnList(const std::string& text, const TextSlots& list) {
 
 namespace {
 
-// Assigned as a string: GCC 12 at -O3 takes assigning the view for an
-// overlapping copy.
-const std::string kBlank(texts::kBlankMarker);
-
 template <typename Eliminated> void BlankWhere(TextSlots& slots, Eliminated eliminated) {
     for (std::size_t i = 0; i <= kLastPlayedSlot; ++i)
         if (eliminated(slots[i]))
-            slots[i] = kBlank;
+            slots[i] = kBlankSlot;
 }
 
 void CopyFirstCard(TextSlots& slots, const TextSlots& list, std::size_t last) {
@@ -96,5 +92,5 @@ std::size_t FindResultSlot(const TextSlots& aryCandidates) {
 }
 
 void BlankCandidates(TextSlots& aryCandidates) {
-    std::fill(aryCandidates.begin(), aryCandidates.begin() + kLastPlayedSlot + 1, kBlank);
+    std::fill(aryCandidates.begin(), aryCandidates.begin() + kLastPlayedSlot + 1, kBlankSlot);
 }

@@ -24,7 +24,7 @@ void Fill(TextSlots& list, std::initializer_list<const char*> numbers) {
     for (const char* number : numbers)
         list[i++] = number;
     for (; i <= kLastPlayedSlot; ++i)
-        list[i] = texts::kBlankMarker;
+        list[i] = kBlankSlot;
 }
 
 } // namespace
