@@ -174,7 +174,7 @@ private slots:
         QFETCH(int, found);
         TextSlots candidates = LaterGame();
         if (filled >= 0)
-            candidates[std::size_t(filled)] = "7";
+            candidates[std::size_t(filled)] = mdlArayValues::aryCard1Yes[3]; // "7"
         if (emptied >= 0)
             candidates[std::size_t(emptied)].clear();
         QCOMPARE(FindResultSlot(candidates), std::size_t(found));
