@@ -42,9 +42,12 @@ void Control::SetFocus() {
 }
 
 void Control::Place() {
-    const QWidget* container = widget_.parentWidget();
-    const QPoint origin = container ? container->contentsRect().topLeft() : QPoint();
-    widget_.setGeometry(ToPixels(left_, top_, width_, height_).translated(origin));
+    widget_.setGeometry(ToPixels(left_, top_, width_, height_).translated(ClientOrigin(widget_)));
+}
+
+QPoint ClientOrigin(const QWidget& control) {
+    const QWidget* container = control.parentWidget();
+    return container ? container->contentsRect().topLeft() : QPoint();
 }
 
 void ClickTracker::Press(QMouseEvent* event) {

@@ -2,6 +2,8 @@
 // as it was set, visibility, enabled state and the keyboard focus.
 #pragma once
 
+#include <QPoint>
+
 class QMouseEvent;
 class QWidget;
 
@@ -40,6 +42,10 @@ private:
     QWidget& widget_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };
+
+// Where a control's twips positions start: the inside of its container
+// (inside a window's own frame, if it draws one).
+QPoint ClientOrigin(const QWidget& control);
 
 // A click: the left button pressed and released over the same widget.
 class ClickTracker {

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "Control.h"
 #include "Twips.h"
 
 namespace forms {
@@ -33,12 +34,10 @@ void Line::SetBorderWidth(int pixels) {
 
 // The widget covers the line's bounding box, grown by the line's width.
 void Line::Place() {
-    const QWidget* container = parentWidget();
-    const QPoint origin = container ? container->contentsRect().topLeft() : QPoint();
     const QPoint a(ToPixelsX(x1_), ToPixelsY(y1_));
     const QPoint b(ToPixelsX(x2_), ToPixelsY(y2_));
     const QRect box = QRect(a, b).normalized().adjusted(-width_, -width_, width_, width_);
-    setGeometry(box.translated(origin));
+    setGeometry(box.translated(ClientOrigin(*this)));
     from_ = a - box.topLeft();
     to_ = b - box.topLeft();
     update();
