@@ -45,14 +45,16 @@ void Label::SetForeColor(const QColor& color) {
 }
 
 QFont Label::DrawnFont() const {
-    QFont drawn = font();
-    if (!shrinkToFit_ || text().isEmpty())
-        return drawn;
+    QTextLayout trial(text());
+    return Fit(trial);
+}
+
+QFont Label::Fit(QTextLayout& layout) const {
     // First narrower letters, a percent at a time, which keeps the lines as
     // they are; sizes come only in whole pixels. Then smaller letters.
     constexpr int kNarrowest = 85;
-    QTextLayout trial(text());
-    for (int tries = 0; tries < 60 && !LayOut(trial, drawn); ++tries) {
+    QFont drawn = font();
+    for (int tries = 0; !LayOut(layout, drawn) && shrinkToFit_ && tries < 60; ++tries) {
         const int stretch = drawn.stretch() == QFont::AnyStretch ? 100 : drawn.stretch();
         if (stretch > kNarrowest)
             drawn.setStretch(stretch - 1);
@@ -69,7 +71,7 @@ void Label::paintEvent(QPaintEvent*) {
     if (!layout_ || !(key == laidOut_)) {
         layout_ = std::make_unique<QTextLayout>(text());
         layout_->setCacheEnabled(true);
-        LayOut(*layout_, DrawnFont());
+        Fit(*layout_);
         laidOut_ = key;
     }
     QPainter painter(this);

@@ -30,8 +30,8 @@ public:
     void SetFont(const DesignFont& design);
     void SetForeColor(const QColor& color);
 
-    // Draws a caption that needs more room than the label has at the smaller
-    // size at which it fits, instead of cutting it off.
+    // Draws a caption that needs more room than the label has narrower, then
+    // smaller, until it fits, instead of cutting it off.
     void SetShrinkToFit(bool shrink) {
         shrinkToFit_ = shrink;
         update();
@@ -60,6 +60,8 @@ private:
     };
     // Lays the caption out in the font; false when it needs more room.
     bool LayOut(QTextLayout& layout, const QFont& font) const;
+    // Lays the caption out in the font it is drawn with, and returns that font.
+    QFont Fit(QTextLayout& layout) const;
 
     int alignment_ = LeftJustify;
     DesignFont font_;
