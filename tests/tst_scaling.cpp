@@ -215,6 +215,18 @@ frmMainVelkaro* OpenMain() {
     return window;
 }
 
+// A control's box reads back in twips as designed, and its pixels follow it,
+// measured from the inside of its container's frame.
+void CheckDesign(QWidget& window, const QString& name, const QRectF& box) {
+    QWidget& widget = Control(window, qPrintable(name));
+    const auto* control = dynamic_cast<forms::Control*>(&widget);
+    QVERIFY(control);
+    QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
+    const QPoint origin = widget.parentWidget()->contentsRect().topLeft();
+    QCOMPARE(widget.geometry(),
+             PxBox(box.x(), box.y(), box.width(), box.height()).translated(origin));
+}
+
 frmAbout& StillAbout() {
     frmAbout& about = OpenAbout();
     frmAboutTestAccess::Timer(about).stop();
@@ -258,11 +270,7 @@ private slots:
         QFETCH(QRectF, box);
         frmMainVelkaro* window = OpenMain();
         QCOMPARE(window->size(), QSize(Px(6000), Px(4545)));
-        QWidget& widget = Control(*window, qPrintable(name));
-        const auto* control = dynamic_cast<forms::Control*>(&widget);
-        QVERIFY(control);
-        QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
-        QCOMPARE(widget.geometry(), PxBox(box.x(), box.y(), box.width(), box.height()));
+        CheckDesign(*window, name, box);
     }
 
     // The Wrong button's two places in pixels, on this screen.
@@ -288,14 +296,7 @@ private slots:
         QFETCH(QRectF, box);
         frmAbout& about = StillAbout();
         QCOMPARE(about.contentsRect().size(), QSize(Px(5355), Px(3345)));
-        QWidget& widget = Control(about, qPrintable(name));
-        const auto* control = dynamic_cast<forms::Control*>(&widget);
-        QVERIFY(control);
-        QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
-        // Measured from the inside of the container's frame.
-        const QPoint origin = widget.parentWidget()->contentsRect().topLeft();
-        QCOMPARE(widget.geometry(),
-                 PxBox(box.x(), box.y(), box.width(), box.height()).translated(origin));
+        CheckDesign(about, name, box);
     }
 
     // Both windows stand in the middle of the screen, their outer boxes
