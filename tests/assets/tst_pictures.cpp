@@ -3,6 +3,7 @@
 // as the window icons.
 
 #include <QColor>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QList>
@@ -12,6 +13,7 @@
 #include <QSize>
 #include <QString>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include "picture_compare.h"
 
@@ -112,6 +114,9 @@ private slots:
     void startPicture();
     void programIconFile_data();
     void programIconFile();
+    void desktopIcon_data();
+    void desktopIcon();
+    void scalableIcon();
     void freshnessComparison_data();
     void freshnessComparison();
 };
@@ -242,6 +247,41 @@ void TestPictures::programIconFile() {
             }
         }
     }
+}
+
+void TestPictures::desktopIcon_data() {
+    QTest::addColumn<int>("size");
+    const QStringList sizes =
+        QStringLiteral(VELKARO_ICON_SIZES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (sizes.isEmpty())
+        QSKIP("no desktop icons on this system");
+    for (const QString& size : sizes)
+        QTest::newRow(qPrintable(size + QLatin1String(" pixels"))) << size.toInt();
+}
+
+// Each installed desktop icon has its size, and a bubble on a transparent background.
+void TestPictures::desktopIcon() {
+    QFETCH(int, size);
+    const QString path = QStringLiteral(VELKARO_DESKTOP_ICONS "/%1.png").arg(size);
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(path + QLatin1String(": ") + reader.errorString()));
+    QCOMPARE(image.size(), QSize(size, size));
+    QVERIFY(image.hasAlphaChannel());
+    QCOMPARE(qAlpha(image.pixel(size - 1, 0)), 0);
+    QCOMPARE(image.pixel(size / 2, size / 2 - size / 4), white);
+}
+
+void TestPictures::scalableIcon() {
+    QFile file(QStringLiteral(VELKARO_DESKTOP_ICONS "/scalable.svg"));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+    QXmlStreamReader xml(&file);
+    QVERIFY(xml.readNextStartElement());
+    QCOMPARE(xml.name(), QLatin1String("svg"));
+    QCOMPARE(xml.attributes().value(QLatin1String("viewBox")), QLatin1String("0 0 32 32"));
+    while (!xml.atEnd())
+        xml.readNext();
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
 }
 
 enum class Change { None, RoundingNoise, FewStrayPixels, StrokeMoved, ColourChanged, OneLevel };
