@@ -6,14 +6,17 @@
 // The screen is fixed when the application starts, so each screen runs in a
 // process of its own: run without arguments, this test starts itself once
 // for each screen described under scaling/, on Qt's offscreen platform.
-// Pictures of the windows are saved under <temp>/velkaro-scaling/<screen>,
-// or under VELKARO_SCALING_SHOTS when it is set.
+// Pictures of the windows are saved under <screen>/ in a fresh temporary
+// folder, removed at the end, or in the folder VELKARO_SCALING_SHOTS names,
+// where they are kept.
 #include "TestAccess.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <cmath>
+#include <optional>
 
 #include "Texts.h"
 #include "forms/Frame.h"
@@ -38,13 +41,13 @@ struct Expected {
     static Expected FromEnvironment() {
         Expected e;
         const QStringList fields = qEnvironmentVariable(kScreenVariable).split(QLatin1Char(' '));
-        if (fields.size() != 6)
+        if (fields.size() < 6)
             qFatal("%s: name dpi dpr width height shots", kScreenVariable);
         e.name = fields[0];
         e.dpi = fields[1].toDouble();
         e.dpr = fields[2].toDouble();
         e.size = QSize(fields[3].toInt(), fields[4].toInt());
-        e.shots = fields[5];
+        e.shots = fields.mid(5).join(QLatin1Char(' ')); // a folder name may hold spaces
         return e;
     }
 };
@@ -538,7 +541,19 @@ private slots:
 // Starts the checks above once for each screen.
 class ScalingTest : public QObject {
     Q_OBJECT
+    std::optional<QTemporaryDir> temporaryShots;
+    QString shots;
+
 private slots:
+    void initTestCase() {
+        shots = qEnvironmentVariable("VELKARO_SCALING_SHOTS");
+        if (shots.isEmpty()) {
+            temporaryShots.emplace();
+            QVERIFY2(temporaryShots->isValid(), qPrintable(temporaryShots->errorString()));
+            shots = temporaryShots->path();
+        }
+    }
+
     void screens_data() {
         QTest::addColumn<double>("dpi");
         QTest::addColumn<double>("dpr");
@@ -562,10 +577,6 @@ private slots:
         const QString config =
             QFINDTESTDATA(QStringLiteral("scaling/") + name + QStringLiteral(".json"));
         QVERIFY2(!config.isEmpty(), "no configuration file");
-        QString shots = qEnvironmentVariable("VELKARO_SCALING_SHOTS");
-        if (shots.isEmpty())
-            shots = QDir::tempPath() + QStringLiteral("/velkaro-scaling");
-
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
                            QStringLiteral("offscreen:configfile=") + config);
@@ -596,10 +607,12 @@ private slots:
         }
         QVERIFY2(passed, qPrintable(QStringLiteral("on the screen %1 (%2), see above")
                                         .arg(name, QDir::toNativeSeparators(config))));
-        qInfo("%s: %s; pictures in %s/%s", qPrintable(name),
+        const QString kept =
+            temporaryShots ? QString() : QStringLiteral("; pictures in %1/%2").arg(shots, name);
+        qInfo("%s: %s%s", qPrintable(name),
               qPrintable(
                   output.section(QStringLiteral("Totals: "), 1).section(QLatin1Char(','), 0, 1)),
-              qPrintable(shots), qPrintable(name));
+              qPrintable(kept));
     }
 };
 

@@ -1,14 +1,18 @@
+// SPDX-License-Identifier: MIT
 // Makes the pictures that are drawn rather than hand-placed, and the files derived from the
 // hand-made pixel art in assets/pictures/*.xpm:
 //
 //   pictures/start.png    the Start button's picture: 90x120, 24-bit, antialiased
 //   velkaro.ico           the Windows program icon: icon32.xpm and icon16.xpm, 16 colours + mask
 //   linux/icons/16.png    desktop icons: icon16.xpm and icon32.xpm as PNG,
-//   linux/icons/32.png      and a smooth 128x128 drawing of the same speech bubble
-//   linux/icons/128.png
+//   linux/icons/32.png
+//   linux/icons/<n>.png   the same speech bubble drawn smooth at 22, 24, 48, 64, 128 and 256
+//   linux/icons/scalable.svg  ... and as SVG, from the same shapes
 //
 // Usage: velkaro-draw-pictures ASSETS_DIR           write the files into ASSETS_DIR
-//        velkaro-draw-pictures --check ASSETS_DIR   fail if a file in ASSETS_DIR is out of date
+//        velkaro-draw-pictures --check ASSETS_DIR   fail if a file in ASSETS_DIR is out of date:
+//            the pixel art and the .ico must be equal, the antialiased pictures close (rounding
+//            in blending differs between CPUs; see picture_compare.h)
 //
 // Nothing here depends on installed fonts: every shape, the question marks included, is a path.
 
@@ -28,14 +32,17 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "picture_compare.h"
+
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdio>
-#include <numbers>
 #include <optional>
 
 namespace {
+
+using velkaro::pictures::compare;
+using velkaro::pictures::Match;
 
 // The 16 colours of the VGA palette, in the order Windows uses for 4-bit bitmaps.
 constexpr std::array<QRgb, 16> vgaPalette = {
@@ -124,52 +131,124 @@ QImage drawStart() {
     return image;
 }
 
-// The outline of the program icon's speech bubble in a 32-unit square: a rounded body and a
-// tail pointing to the lower left. Matches the shape of pictures/icon32.xpm.
-QPainterPath bubbleOutline() {
-    QPolygonF body;
-    const QPointF centre(16, 12);
-    const double rx = 15.0, ry = 10.8, exponent = 2.6;
-    for (int i = 0; i < 360; ++i) {
-        const double a = i * std::numbers::pi / 180;
-        const double c = std::cos(a), s = std::sin(a);
-        body << centre + QPointF(rx * std::copysign(std::pow(std::abs(c), 2 / exponent), c),
-                                 ry * std::copysign(std::pow(std::abs(s), 2 / exponent), s));
+// The desktop icon, the speech bubble of pictures/icon32.xpm drawn smooth, in a square of 32 units.
+// Each shape is SVG path data (absolute M, L, Q, C and Z only), so that the scalable icon and the
+// PNGs drawn here come from the same numbers. The bubble is its body and its tail, one path
+// filled as their union; its grey outline is a stroke two units wide under the white fill, so
+// that one unit shows outside and none where the tail meets the body.
+constexpr char iconBubble[] =
+    "M 30.5 12 C 30.5 19.3 26.27 22.3 16 22.3 C 5.73 22.3 1.5 19.3 1.5 12 "
+    "C 1.5 4.7 5.73 1.7 16 1.7 C 26.27 1.7 30.5 4.7 30.5 12 Z "
+    "M 5.5 18 L 12.5 20.5 Q 7 26 2.5 30.5 Q 5.5 25 5.5 18 Z";
+// The question mark's hook and stem, stroked 2.5 units wide with flat ends, and its dot.
+constexpr char iconHook[] = "M 12.72 7.82 C 13.11 6.33 14.46 5.3 16 5.3 C 17.43 5.3 18.71 6.19 "
+                            "19.19 7.54 C 19.68 8.88 19.28 10.39 18.19 11.3 Q 16 12.27 16 13.99 "
+                            "L 16 15.3";
+constexpr double iconHookWidth = 2.5;
+constexpr double iconDotX = 16, iconDotY = 18.5, iconDotRadius = 1.5;
+const QColor iconOutline(0x80, 0x80, 0x80);
+const QColor iconMark(0x00, 0x00, 0xff);
+
+// Reads the path data above; nullopt on anything else.
+std::optional<QPainterPath> parsePath(const char* data) {
+    const QStringList tokens =
+        QString::fromLatin1(data).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    qsizetype i = 0;
+    const auto points = [&](int count) -> std::optional<QList<QPointF>> {
+        QList<QPointF> result;
+        for (int n = 0; n < count; ++n) {
+            bool okX = false, okY = false;
+            if (i + 1 >= tokens.size())
+                return std::nullopt;
+            const double x = tokens[i++].toDouble(&okX);
+            const double y = tokens[i++].toDouble(&okY);
+            if (!okX || !okY)
+                return std::nullopt;
+            result.append(QPointF(x, y));
+        }
+        return result;
+    };
+    while (i < tokens.size()) {
+        const QString command = tokens[i++];
+        const int count = command == QLatin1String("M") || command == QLatin1String("L") ? 1
+                          : command == QLatin1String("Q")                                ? 2
+                          : command == QLatin1String("C")                                ? 3
+                                                                                         : 0;
+        if (command == QLatin1String("Z")) {
+            path.closeSubpath();
+            continue;
+        }
+        const auto p = count > 0 ? points(count) : std::nullopt;
+        if (!p) {
+            err() << "cannot read the path data at \"" << command << "\"\n";
+            return std::nullopt;
+        }
+        if (command == QLatin1String("M"))
+            path.moveTo(p->at(0));
+        else if (command == QLatin1String("L"))
+            path.lineTo(p->at(0));
+        else if (command == QLatin1String("Q"))
+            path.quadTo(p->at(0), p->at(1));
+        else
+            path.cubicTo(p->at(0), p->at(1), p->at(2));
     }
-    QPainterPath bubble;
-    bubble.addPolygon(body);
-    bubble.closeSubpath();
-    QPainterPath tail;
-    tail.moveTo(5.5, 18);
-    tail.lineTo(12.5, 20.5);
-    tail.quadTo(7, 26, 2.5, 30.5);
-    tail.quadTo(5.5, 25, 5.5, 18);
-    tail.closeSubpath();
-    return bubble.united(tail).simplified();
+    return path;
 }
 
-// The program icon drawn smooth at a large size, for the desktop.
-QImage drawLargeIcon(int size) {
+// The desktop icon drawn smooth at `size` pixels.
+std::optional<QImage> drawIcon(int size) {
+    const auto bubble = parsePath(iconBubble);
+    const auto hook = parsePath(iconHook);
+    if (!bubble || !hook)
+        return std::nullopt;
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
 
-    p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::white);
-    p.drawPath(bubbleOutline());
-
-    const QColor blue(0x00, 0x00, 0xff);
-    const QPointF origin(11.3, 4.4);
-    const double markSize = 9.4;
-    p.setPen(QPen(blue, markSize * 0.27, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    // Below 32 pixels a unit is less than a pixel: the outline stays a pixel wide there.
+    const double outline = 2 * std::max(1.0, 32.0 / size);
+    p.setPen(QPen(iconOutline, outline, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(questionHook(origin, markSize));
+    p.drawPath(*bubble);
     p.setPen(Qt::NoPen);
-    p.setBrush(blue);
-    p.drawEllipse(questionDot(origin, markSize), markSize * 0.16, markSize * 0.16);
+    p.setBrush(Qt::white);
+    p.drawPath(*bubble);
+
+    p.setPen(QPen(iconMark, iconHookWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(*hook);
+    p.setPen(Qt::NoPen);
+    p.setBrush(iconMark);
+    p.drawEllipse(QPointF(iconDotX, iconDotY), iconDotRadius, iconDotRadius);
     return image;
+}
+
+// The same icon as SVG, the same shapes in the same order.
+QByteArray iconSvg() {
+    const QString svg =
+        QStringLiteral("<!-- SPDX-License-Identifier: MIT -->\n"
+                       "<!-- Velkaro's icon: a speech bubble holding a question mark. Made by\n"
+                       "     assets/tools/velkaro-draw-pictures; do not edit. -->\n"
+                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
+                       "viewBox=\"0 0 32 32\">\n"
+                       "  <path d=\"%1\"\n"
+                       "        fill=\"none\" stroke=\"%2\" stroke-width=\"2\" "
+                       "stroke-linejoin=\"round\"/>\n"
+                       "  <path d=\"%1\"\n"
+                       "        fill=\"#ffffff\"/>\n"
+                       "  <path d=\"%3\"\n"
+                       "        fill=\"none\" stroke=\"%4\" stroke-width=\"%5\" "
+                       "stroke-linejoin=\"round\"/>\n"
+                       "  <circle cx=\"%6\" cy=\"%7\" r=\"%8\" fill=\"%4\"/>\n"
+                       "</svg>\n")
+            .arg(QLatin1String(iconBubble), iconOutline.name(), QLatin1String(iconHook),
+                 iconMark.name(), QString::number(iconHookWidth), QString::number(iconDotX),
+                 QString::number(iconDotY), QString::number(iconDotRadius));
+    return svg.toUtf8();
 }
 
 void putLe16(QByteArray& out, int value) {
@@ -283,26 +362,20 @@ std::optional<QImage> loadPicture(const QString& path) {
     return image;
 }
 
-bool samePixels(const QImage& a, const QImage& b) {
-    return a.size() == b.size() &&
-           a.convertToFormat(QImage::Format_ARGB32) == b.convertToFormat(QImage::Format_ARGB32);
-}
-
 struct Run {
     QDir assets;
     bool check = false;
     bool ok = true;
 
-    void picture(const QString& name, const QImage& image) {
+    void picture(const QString& name, const QImage& image, Match match) {
         const QString path = assets.filePath(name);
         if (check) {
             const QImage current(path);
-            if (current.isNull() || !samePixels(current, image)) {
-                err() << path << " is out of date: run assets/tools/make-pictures.sh\n";
-                ok = false;
-            }
-            if (!current.isNull() && current.hasAlphaChannel() != image.hasAlphaChannel()) {
-                err() << path << " has the wrong colour type\n";
+            const QString difference = current.isNull() ? QStringLiteral("cannot be read")
+                                                        : compare(current, image, match);
+            if (!difference.isEmpty()) {
+                err() << path << " is out of date (" << difference
+                      << "): run assets/tools/make-pictures.sh\n";
                 ok = false;
             }
             return;
@@ -360,12 +433,19 @@ int main(int argc, char** argv) {
     if (!ico)
         return 1;
 
-    run.picture(QStringLiteral("pictures/start.png"), drawStart());
+    run.picture(QStringLiteral("pictures/start.png"), drawStart(), Match::Smooth);
     run.bytes(QStringLiteral("velkaro.ico"), *ico);
+    // The desktop icons: the pixel art where it was drawn for the size, smooth at the others.
     run.picture(QStringLiteral("linux/icons/16.png"),
-                icon16->convertToFormat(QImage::Format_ARGB32));
+                icon16->convertToFormat(QImage::Format_ARGB32), Match::Exact);
     run.picture(QStringLiteral("linux/icons/32.png"),
-                icon32->convertToFormat(QImage::Format_ARGB32));
-    run.picture(QStringLiteral("linux/icons/128.png"), drawLargeIcon(128));
+                icon32->convertToFormat(QImage::Format_ARGB32), Match::Exact);
+    for (int size : {22, 24, 48, 64, 128, 256}) {
+        const auto icon = drawIcon(size);
+        if (!icon)
+            return 1;
+        run.picture(QStringLiteral("linux/icons/%1.png").arg(size), *icon, Match::Smooth);
+    }
+    run.bytes(QStringLiteral("linux/icons/scalable.svg"), iconSvg());
     return run.ok ? 0 : 1;
 }

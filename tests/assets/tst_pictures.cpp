@@ -3,14 +3,19 @@
 // as the window icons.
 
 #include <QColor>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QList>
 #include <QObject>
+#include <QPainter>
 #include <QSet>
 #include <QSize>
 #include <QString>
 #include <QTest>
+#include <QXmlStreamReader>
+
+#include "picture_compare.h"
 
 #include <algorithm>
 #include <array>
@@ -52,6 +57,44 @@ Census census(const QImage& source) {
     return c;
 }
 
+// An antialiased drawing like the desktop icon's: a grey outline over a transparent background
+// and a blue disc, the outline `shift` pixels to the right.
+QImage smoothDrawing(double shift, QColor discColour) {
+    QImage image(64, 64, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(grey), 2.5));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(4.3 + shift, 6.7, 50.2, 40.9));
+    p.setPen(Qt::NoPen);
+    p.setBrush(discColour);
+    p.drawEllipse(QPointF(30.4, 27.1), 9.3, 9.3);
+    return image;
+}
+
+// What blending on another CPU may do to `image`: every pixel on an edge (one that differs from
+// a neighbour) a level or two up or down in one channel.
+QImage withRoundingNoise(const QImage& image) {
+    QImage noisy = image;
+    int n = 0;
+    for (int y = 1; y < image.height() - 1; ++y) {
+        for (int x = 1; x < image.width() - 1; ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (p == image.pixel(x - 1, y) && p == image.pixel(x + 1, y) &&
+                p == image.pixel(x, y - 1) && p == image.pixel(x, y + 1))
+                continue;
+            int c[4] = {qRed(p), qGreen(p), qBlue(p), qAlpha(p)};
+            const int step = (n % 2 == 0 ? 1 : -1) * (n % 5 == 0 ? 2 : 1);
+            int& channel = c[n % 4];
+            channel += channel + step > 255 || channel + step < 0 ? -step : step;
+            noisy.setPixel(x, y, qRgba(c[0], c[1], c[2], c[3]));
+            ++n;
+        }
+    }
+    return noisy;
+}
+
 QString colourList(const QSet<QRgb>& colours) {
     QStringList names;
     for (QRgb c : colours)
@@ -71,6 +114,11 @@ private slots:
     void startPicture();
     void programIconFile_data();
     void programIconFile();
+    void desktopIcon_data();
+    void desktopIcon();
+    void scalableIcon();
+    void freshnessComparison_data();
+    void freshnessComparison();
 };
 
 void TestPictures::sixteenColourPicture_data() {
@@ -199,6 +247,98 @@ void TestPictures::programIconFile() {
             }
         }
     }
+}
+
+void TestPictures::desktopIcon_data() {
+    QTest::addColumn<int>("size");
+    const QStringList sizes =
+        QStringLiteral(VELKARO_ICON_SIZES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (sizes.isEmpty())
+        QSKIP("no desktop icons on this system");
+    for (const QString& size : sizes)
+        QTest::newRow(qPrintable(size + QLatin1String(" pixels"))) << size.toInt();
+}
+
+// Each installed desktop icon has its size, and a bubble on a transparent background.
+void TestPictures::desktopIcon() {
+    QFETCH(int, size);
+    const QString path = QStringLiteral(VELKARO_DESKTOP_ICONS "/%1.png").arg(size);
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(path + QLatin1String(": ") + reader.errorString()));
+    QCOMPARE(image.size(), QSize(size, size));
+    QVERIFY(image.hasAlphaChannel());
+    QCOMPARE(qAlpha(image.pixel(size - 1, 0)), 0);
+    QCOMPARE(image.pixel(size / 2, size / 2 - size / 4), white);
+}
+
+void TestPictures::scalableIcon() {
+    QFile file(QStringLiteral(VELKARO_DESKTOP_ICONS "/scalable.svg"));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+    QXmlStreamReader xml(&file);
+    QVERIFY(xml.readNextStartElement());
+    QCOMPARE(xml.name(), QLatin1String("svg"));
+    QCOMPARE(xml.attributes().value(QLatin1String("viewBox")), QLatin1String("0 0 32 32"));
+    while (!xml.atEnd())
+        xml.readNext();
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+}
+
+enum class Change { None, RoundingNoise, FewStrayPixels, StrokeMoved, ColourChanged, OneLevel };
+
+void TestPictures::freshnessComparison_data() {
+    using velkaro::pictures::Match;
+    QTest::addColumn<Match>("match");
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<bool>("passes");
+
+    QTest::newRow("smooth, the same") << Match::Smooth << Change::None << true;
+    QTest::newRow("smooth, rounding noise") << Match::Smooth << Change::RoundingNoise << true;
+    QTest::newRow("smooth, four stray pixels") << Match::Smooth << Change::FewStrayPixels << true;
+    QTest::newRow("smooth, a stroke moved by a pixel")
+        << Match::Smooth << Change::StrokeMoved << false;
+    QTest::newRow("smooth, a colour changed") << Match::Smooth << Change::ColourChanged << false;
+    QTest::newRow("pixel art, the same") << Match::Exact << Change::None << true;
+    QTest::newRow("pixel art, one level off") << Match::Exact << Change::OneLevel << false;
+}
+
+// The freshness check passes what another machine's rounding makes and fails a real change.
+void TestPictures::freshnessComparison() {
+    using velkaro::pictures::Match;
+    QFETCH(Match, match);
+    QFETCH(Change, change);
+    QFETCH(bool, passes);
+
+    const QColor blue(0x00, 0x00, 0xff);
+    const QImage committed =
+        match == Match::Smooth
+            ? smoothDrawing(0, blue)
+            : QImage(QStringLiteral(":/pictures/icon32")).convertToFormat(QImage::Format_ARGB32);
+    QImage drawn = committed;
+    switch (change) {
+    case Change::None:
+        break;
+    case Change::RoundingNoise:
+        drawn = withRoundingNoise(committed);
+        break;
+    case Change::FewStrayPixels:
+        // 4 of 4096 pixels in the disc, as a coordinate rounded the other way might move them.
+        for (int i = 0; i < 4; ++i)
+            drawn.setPixel(27 + i, 27, qRgb(0, 0, 0xff - 12));
+        break;
+    case Change::StrokeMoved:
+        drawn = smoothDrawing(1, blue);
+        break;
+    case Change::ColourChanged:
+        drawn = smoothDrawing(0, QColor(0x00, 0x00, 0xf8));
+        break;
+    case Change::OneLevel:
+        drawn.setPixel(15, 10, qRgb(0, 0, 0xfe));
+        break;
+    }
+    const QString difference = velkaro::pictures::compare(drawn, committed, match);
+    QVERIFY2(difference.isEmpty() == passes,
+             qPrintable(difference.isEmpty() ? QStringLiteral("passes") : difference));
 }
 
 QTEST_GUILESS_MAIN(TestPictures)
