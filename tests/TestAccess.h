@@ -9,7 +9,7 @@
 
 struct frmMainVelkaroTestAccess {
     static std::int16_t Step(const frmMainVelkaro& w) { return w.intStep; }
-    static const TextSlots& Candidates(const frmMainVelkaro& w) { return w.aryCandidates; }
+    static const engine::TextSlots& Candidates(const frmMainVelkaro& w) { return w.aryCandidates; }
     static const std::string& CardText(const frmMainVelkaro& w, int card) {
         const std::string* cards[] = {&w.strCard1, &w.strCard2, &w.strCard3, &w.strCard4,
                                       &w.strCard5};

@@ -2,6 +2,7 @@
 // the number and check-yourself screens and the way back.
 #include "TestAccess.h"
 
+#include "AnswerCodes.h"
 #include "Texts.h"
 #include "forms/Twips.h"
 
@@ -58,9 +59,7 @@ QString Title(int page) {
 }
 
 QString Expected(int code) {
-    if (code <= 89)
-        return QString::number(code);
-    return code == 93 ? QStringLiteral("90") : QString();
+    return QString::fromStdString(answer_codes::NumberNamed(code));
 }
 
 } // namespace
@@ -226,7 +225,7 @@ private slots:
         QCOMPARE(s.lblNoList.Alignment(), 1);
         QCOMPARE(s.lblNoList.FontSize(), 16.0f);
         QCOMPARE(s.lblQu1.Caption(), Text(texts::kCardQuestionAfterReset));
-        const TextSlots& candidates = Access::Candidates(*window);
+        const engine::TextSlots& candidates = Access::Candidates(*window);
         for (std::size_t i = 0; i <= 45; ++i)
             QCOMPARE(candidates[i], std::string(" "));
         QVERIFY(candidates[46].empty());

@@ -18,6 +18,7 @@
 #include <functional>
 #include <random>
 
+#include "AnswerCodes.h"
 #include "Texts.h"
 #include "forms/Twips.h"
 
@@ -37,14 +38,6 @@ long long FromEnvironment(const char* name, long long fallback) {
     bool ok = false;
     const long long value = qEnvironmentVariable(name).toLongLong(&ok);
     return ok && value >= 0 ? value : fallback;
-}
-
-// What the player's answers show: the number, or nothing for the
-// check-yourself screen. Bit i of the code is the answer to question i + 1.
-QString ExpectedNumber(int code) {
-    if (code <= 89)
-        return QString::number(code);
-    return code == 93 ? QStringLiteral("90") : QString();
 }
 
 bool IsCandidateText(const std::string& slot) {
@@ -301,7 +294,7 @@ private:
             return QStringLiteral("the Wrong button holds the focus");
 
         // The candidates: numbers, the blank marker or nothing; slot 46 empty.
-        const TextSlots& candidates = Access::Candidates(*window_);
+        const engine::TextSlots& candidates = Access::Candidates(*window_);
         for (std::size_t i = 0; i < candidates.size(); ++i)
             if (!IsCandidateText(candidates[i]))
                 return QStringLiteral("candidate slot %1 holds \"%2\"")
@@ -354,7 +347,7 @@ private:
                 return QStringLiteral("intStep %1 on the result").arg(step);
             if (caption != Text(texts::kPageTitles[6]))
                 return QStringLiteral("the result is titled %1").arg(caption);
-            const QString number = ExpectedNumber(model_.code);
+            const QString number = QString::fromStdString(answer_codes::NumberNamed(model_.code));
             if (number.isEmpty()) {
                 if (shown != QLatin1String("lblNoList cmdYes"))
                     return QStringLiteral("the check-yourself screen shows %1").arg(shown);

@@ -126,7 +126,7 @@ void frmMainVelkaro::Form_Unload(int& /*Cancel*/) {
 }
 
 void frmMainVelkaro::ResetGame() {
-    BlankCandidates(aryCandidates);
+    engine::BlankCandidates(aryCandidates);
     intStep = 0;
     lblMain.SetVisible(true);
     lblQu1.SetVisible(false);
@@ -159,22 +159,22 @@ void frmMainVelkaro::cmdStart_Click() {
 }
 
 void frmMainVelkaro::cmdYes_Click() {
-    AnswerQuestion(Answer::Yes);
+    AnswerQuestion(engine::Answer::Yes);
 }
 
 void frmMainVelkaro::cmdNo_Click() {
-    AnswerQuestion(Answer::No);
+    AnswerQuestion(engine::Answer::No);
 }
 
-void frmMainVelkaro::AnswerQuestion(Answer answer) {
+void frmMainVelkaro::AnswerQuestion(engine::Answer answer) {
     const int k = ++intStep;
-    if (k < 1 || k > kQuestionCount) {
+    if (k < 1 || k > engine::kQuestionCount) {
         ResetGame();
         return;
     }
-    if (k < kQuestionCount)
+    if (k < engine::kQuestionCount)
         SetCaption(Text(texts::kPageTitles[static_cast<std::size_t>(k)]));
-    UpdateCandidates(aryCandidates, k, answer);
+    engine::UpdateCandidates(aryCandidates, k, answer);
     switch (k) {
     case 1:
         lblNoList.SetCaption(Text(strCard2));
@@ -206,7 +206,7 @@ void frmMainVelkaro::ShowResult() {
     // The number screen, with the first candidate left.
     lblNoList.SetAlignment(Label::Center);
     lblNoList.SetFontSize(100);
-    lblNoList.SetCaption(Text(aryCandidates[FindResultSlot(aryCandidates)]));
+    lblNoList.SetCaption(Text(aryCandidates[engine::FindResultSlot(aryCandidates)]));
     lblQu1.SetCaption(Text(texts::kYourNumberIs));
     cmdYes.SetCaption(Text(texts::kCorrect));
     cmdNo.SetVisible(false);
