@@ -35,11 +35,7 @@ struct Screen {
 
     void Click(QWidget& button) { QTest::mouseClick(&button, Qt::LeftButton); }
     void Start() { Click(cmdStart); }
-    // Answers the seven questions with the bits of an answer code.
-    void Answer(int code) {
-        for (int i = 0; i < 7; ++i)
-            Click((code >> i) & 1 ? cmdYes : cmdNo);
-    }
+    void Answer(int code) { AnswerSeven(*window, code); }
     // Which controls are shown, in a fixed order.
     QString Shown() const {
         QStringList shown;
@@ -92,7 +88,7 @@ private slots:
         QCOMPARE(s.cmdNo.Caption(), Text(texts::kNo));
         QCOMPARE(s.cmdWrong.Caption(), Text(texts::kWrong));
         QVERIFY(s.cmdYes.Enabled() && s.cmdNo.Enabled());
-        QCOMPARE(s.cmdWrong.Left(), 4076.0f);
+        QCOMPARE(s.cmdWrong.Left(), design::kWrongRight);
         QCOMPARE(Access::Step(*window), std::int16_t(0));
         for (const std::string& slot : Access::Candidates(*window))
             QVERIFY(slot.empty());
@@ -101,13 +97,8 @@ private slots:
     void design_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRectF>("box");
-        QTest::newRow("cmdYes") << "cmdYes" << QRectF(2400, 3720, 1080, 735);
-        QTest::newRow("cmdNo") << "cmdNo" << QRectF(709, 3720, 1080, 735);
-        QTest::newRow("cmdStart") << "cmdStart" << QRectF(2093, 1680, 1815, 2040);
-        QTest::newRow("lblMain") << "lblMain" << QRectF(1133, 0, 3735, 855);
-        QTest::newRow("lblQu1") << "lblQu1" << QRectF(1388, 240, 3225, 480);
-        QTest::newRow("lblNoList") << "lblNoList" << QRectF(360, 960, 5175, 2295);
-        QTest::newRow("cmdWrong") << "cmdWrong" << QRectF(4076, 3720, 1095, 735);
+        for (const design::Box& d : design::kMainWindow)
+            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.twips;
     }
     void design() {
         QFETCH(QString, name);
@@ -118,8 +109,7 @@ private slots:
         QVERIFY(control);
         QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
         // 15 twips to the pixel at 96 DPI.
-        QCOMPARE(widget.geometry(), forms::ToPixels(float(box.left()), float(box.top()),
-                                                    float(box.width()), float(box.height())));
+        QCOMPARE(widget.geometry(), Pixels(box));
     }
 
     void labels_fontsAndColours() {
@@ -192,7 +182,7 @@ private slots:
         QCOMPARE(s.lblQu1.Caption(), Text(texts::kYourNumberIs));
         QCOMPARE(s.cmdYes.Caption(), Text(texts::kCorrect));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdWrong"));
-        QCOMPARE(s.cmdWrong.Left(), 709.0f);
+        QCOMPARE(s.cmdWrong.Left(), design::kWrongLeft);
         QCOMPARE(Access::Step(*window), std::int16_t(7));
     }
 
@@ -206,7 +196,7 @@ private slots:
         QCOMPARE(s.lblNoList.FontSize(), 50.0f);
         QCOMPARE(s.cmdYes.Caption(), Text(texts::kBack));
         QCOMPARE(s.Shown(), QStringLiteral("lblNoList cmdYes"));
-        QCOMPARE(s.cmdWrong.Left(), 709.0f);
+        QCOMPARE(s.cmdWrong.Left(), design::kWrongLeft);
     }
 
     // The press after the result brings back the start screen; the next

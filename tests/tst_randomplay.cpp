@@ -286,9 +286,9 @@ private:
 
         // The Wrong button: in one of its two places, never with the focus.
         const float left = c_.cmdWrong->Left();
-        if (left != 709.0f && left != 4076.0f)
+        if (left != design::kWrongLeft && left != design::kWrongRight)
             return QStringLiteral("the Wrong button stands at Left %1").arg(double(left));
-        if (c_.cmdWrong->geometry() != forms::ToPixels(left, 3720, 1095, 735))
+        if (c_.cmdWrong->geometry() != Pixels(design::WrongButtonAt(left)))
             return QStringLiteral("the Wrong button's pixels do not follow its Left");
         if (QApplication::focusWidget() == c_.cmdWrong || window_->focusWidget() == c_.cmdWrong)
             return QStringLiteral("the Wrong button holds the focus");

@@ -61,27 +61,10 @@ int Px(double twips) {
 double Twips(int pixels) {
     return pixels * (1440.0 / Screen().dpi);
 }
-QRect PxBox(double left, double top, double width, double height) {
-    const int x = Px(left), y = Px(top);
-    return {x, y, Px(left + width) - x, Px(top + height) - y};
+QRect PxBox(const QRectF& twips) {
+    const int x = Px(twips.left()), y = Px(twips.top());
+    return {x, y, Px(twips.left() + twips.width()) - x, Px(twips.top() + twips.height()) - y};
 }
-
-// The designed boxes, in twips.
-struct Design {
-    const char* name;
-    QRectF box;
-};
-const Design kMainDesign[] = {
-    {"cmdYes", {2400, 3720, 1080, 735}},    {"cmdNo", {709, 3720, 1080, 735}},
-    {"cmdStart", {2093, 1680, 1815, 2040}}, {"lblMain", {1133, 0, 3735, 855}},
-    {"lblQu1", {1388, 240, 3225, 480}},     {"lblNoList", {360, 960, 5175, 2295}},
-    {"cmdWrong", {4076, 3720, 1095, 735}},
-};
-const Design kAboutDesign[] = {
-    {"Frame1", {600, 1560, 4095, 975}}, {"Label9", {720, 240, 2895, 255}},
-    {"Label8", {1320, 600, 1575, 255}}, {"Command1", {2070, 3600, 1215, 975}},
-    {"Label5", {360, 1080, 4455, 615}}, {"Label1", {1080, 120, 3135, 735}},
-};
 
 // The window as drawn on this screen, in device pixels.
 QImage Drawn(QWidget& window) {
@@ -223,21 +206,7 @@ void CheckDesign(QWidget& window, const QString& name, const QRectF& box) {
     QVERIFY(control);
     QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
     const QPoint origin = widget.parentWidget()->contentsRect().topLeft();
-    QCOMPARE(widget.geometry(),
-             PxBox(box.x(), box.y(), box.width(), box.height()).translated(origin));
-}
-
-frmAbout& StillAbout() {
-    frmAbout& about = OpenAbout();
-    frmAboutTestAccess::Timer(about).stop();
-    return about;
-}
-
-// The answers that lead to a result screen: bit i answers question i + 1.
-void Play(frmMainVelkaro& window, int code) {
-    QTest::mouseClick(&Control(window, "cmdStart"), Qt::LeftButton);
-    for (int i = 0; i < 7; ++i)
-        QTest::mouseClick(&Control(window, (code >> i) & 1 ? "cmdYes" : "cmdNo"), Qt::LeftButton);
+    QCOMPARE(widget.geometry(), PxBox(box).translated(origin));
 }
 
 } // namespace
@@ -262,8 +231,8 @@ private slots:
     void mainWindow_design_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRectF>("box");
-        for (const Design& d : kMainDesign)
-            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.box;
+        for (const design::Box& d : design::kMainWindow)
+            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.twips;
     }
     void mainWindow_design() {
         QFETCH(QString, name);
@@ -278,23 +247,25 @@ private slots:
         frmMainVelkaro* window = OpenMain();
         Play(*window, 0);
         auto& wrong = Control<CommandButton>(*window, "cmdWrong");
-        QCOMPARE(wrong.Left(), 709.0f);
-        QCOMPARE(wrong.geometry(), PxBox(709, 3720, 1095, 735));
-        QTest::mouseMove(window, PxBox(709, 3720, 1095, 735).center());
-        QCOMPARE(wrong.Left(), 4076.0f);
-        QCOMPARE(wrong.geometry(), PxBox(4076, 3720, 1095, 735));
+        const QRectF left = design::WrongButtonAt(design::kWrongLeft);
+        const QRectF right = design::WrongButtonAt(design::kWrongRight);
+        QCOMPARE(wrong.Left(), design::kWrongLeft);
+        QCOMPARE(wrong.geometry(), PxBox(left));
+        QTest::mouseMove(window, PxBox(left).center());
+        QCOMPARE(wrong.Left(), design::kWrongRight);
+        QCOMPARE(wrong.geometry(), PxBox(right));
     }
 
     void about_design_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRectF>("box");
-        for (const Design& d : kAboutDesign)
-            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.box;
+        for (const design::Box& d : design::kAboutWindow)
+            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.twips;
     }
     void about_design() {
         QFETCH(QString, name);
         QFETCH(QRectF, box);
-        frmAbout& about = StillAbout();
+        frmAbout& about = AboutWithGreetingStopped();
         QCOMPARE(about.contentsRect().size(), QSize(Px(5355), Px(3345)));
         CheckDesign(about, name, box);
     }
@@ -308,7 +279,8 @@ private slots:
     }
     void windows_centred() {
         QFETCH(bool, about);
-        forms::Form* form = about ? static_cast<forms::Form*>(&StillAbout()) : OpenMain();
+        forms::Form* form =
+            about ? static_cast<forms::Form*>(&AboutWithGreetingStopped()) : OpenMain();
         const QRect outer = form->frameGeometry();
         const double outerWidth = Twips(outer.width());
         const double outerHeight = Twips(outer.height());
@@ -523,7 +495,7 @@ private slots:
     }
     void about_notCut() {
         QFETCH(QString, name);
-        frmAbout& about = StillAbout();
+        frmAbout& about = AboutWithGreetingStopped();
         const QImage image = Drawn(about);
         if (name == QLatin1String("Label1"))
             Save(image, QStringLiteral("about"));
