@@ -97,7 +97,7 @@ private slots:
             Access::Tick(about);
         QTRY_VERIFY(!watch.painted.isEmpty());
         const QRect strip = watch.painted.boundingRect();
-        QVERIFY2(strip.height() <= greeting.height() + 2,
+        QVERIFY2(strip.height() <= greeting.Widget().height() + 2,
                  qPrintable(QString::number(strip.height())));
         QVERIFY(strip.top() >= greeting.y() - 1);
         about.removeEventFilter(&watch);

@@ -18,10 +18,11 @@
 #include "Texts.h"
 #include "forms/Frame.h"
 #include "forms/Twips.h"
+#include "forms/Utf8.h"
 
 using forms::CommandButton;
+using forms::FromUtf8;
 using forms::Label;
-using forms::Text;
 
 namespace {
 
@@ -148,9 +149,9 @@ QString CutText(const QImage& image, const QWidget& window, const Label& label) 
     if (ink.box.isNull())
         return label.objectName() + QStringLiteral(" draws nothing");
     QStringList cut = ink.cut;
-    if (label.Alignment() == Label::RightJustify)
+    if (label.Alignment() == forms::TextAlignment::RightJustify)
         cut.removeAll(QStringLiteral("right"));
-    if (label.Alignment() == Label::LeftJustify)
+    if (label.Alignment() == forms::TextAlignment::LeftJustify)
         cut.removeAll(QStringLiteral("left"));
     // A frame drawn over the label's lower edge may hide the last descents.
     if (Uncovered(label) != label.rect())
@@ -168,16 +169,16 @@ QString TooLong(const Label& label) {
     const QFontMetricsF metrics(label.DrawnFont());
     const qreal needed =
         metrics
-            .boundingRect(QRectF(0, 0, label.width(), 100000),
+            .boundingRect(QRectF(0, 0, label.Widget().width(), 100000),
                           Qt::TextWordWrap | Qt::AlignRight | Qt::AlignTop, label.Caption())
             .height();
-    if (needed <= label.height() + 1)
+    if (needed <= label.Widget().height() + 1)
         return {};
     return QStringLiteral("%1 needs %2 pixels (lines of %3), has %4")
         .arg(label.objectName())
         .arg(needed)
         .arg(metrics.height())
-        .arg(label.height());
+        .arg(label.Widget().height());
 }
 
 void Save(const QImage& image, const QString& what) {
@@ -319,7 +320,7 @@ private slots:
         const QString tooLong = TooLong(label);
         QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong));
         const qreal line = QFontMetricsF(label.DrawnFont()).height();
-        QVERIFY2(label.height() < 3 * line, "the label has room for more than two lines");
+        QVERIFY2(label.Widget().height() < 3 * line, "the label has room for more than two lines");
     }
 
     // Each card's list and question fit their labels, in the first game of a
@@ -345,7 +346,7 @@ private slots:
             QTest::mouseClick(&Control(*window, "cmdYes"), Qt::LeftButton);
         auto& list = Control<Label>(*window, "lblNoList");
         const auto& parts = texts::kCardTextParts[std::size_t(page - 1)];
-        QCOMPARE(list.Caption(), Text(parts[0]) + Text(parts[1]));
+        QCOMPARE(list.Caption(), FromUtf8(parts[0]) + FromUtf8(parts[1]));
         QCOMPARE(list.FontSize(), afterReset ? 16.0f : 15.75f);
         const QString tooLong = TooLong(list);
         QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong));
@@ -373,13 +374,13 @@ private slots:
             QTest::mouseClick(&Control(*window, "cmdNo"), Qt::LeftButton);
         auto& question = Control<Label>(*window, "lblQu1");
         QCOMPARE(question.Caption(),
-                 Text(page == 6 ? texts::kRange1Question : texts::kRange2Question));
+                 FromUtf8(page == 6 ? texts::kRange1Question : texts::kRange2Question));
         const qreal advance =
             QFontMetricsF(question.DrawnFont()).horizontalAdvance(question.Caption());
-        QVERIFY2(
-            advance <= question.width(),
-            qPrintable(
-                QStringLiteral("%1 pixels wide, %2 of label").arg(advance).arg(question.width())));
+        QVERIFY2(advance <= question.Widget().width(),
+                 qPrintable(QStringLiteral("%1 pixels wide, %2 of label")
+                                .arg(advance)
+                                .arg(question.Widget().width())));
         const QImage image = Drawn(*window);
         if (page == 6)
             Save(image, QStringLiteral("page6"));
@@ -396,7 +397,7 @@ private slots:
         QTest::newRow("37") << 37 << QStringLiteral("37");
         QTest::newRow("88") << 88 << QStringLiteral("88");
         QTest::newRow("90") << 93 << QStringLiteral("90");
-        QTest::newRow("check yourself") << 127 << Text(texts::kCheckYourself);
+        QTest::newRow("check yourself") << 127 << FromUtf8(texts::kCheckYourself);
     }
     void result_notCut() {
         QFETCH(int, code);

@@ -27,7 +27,7 @@ private slots:
         wrong = &Control<CommandButton>(*window, "cmdWrong");
         QTest::mouseMove(window, QPoint(390, 5)); // out of the way
         NumberScreen();
-        QVERIFY(wrong->isVisible());
+        QVERIFY(wrong->Widget().isVisible());
         QCOMPARE(wrong->Left(), kWrongLeft);
     }
     void cleanup() { DiscardWindows(); }
@@ -67,7 +67,7 @@ private slots:
     }
     void tabNeverStopsOnIt() {
         QFETCH(bool, backwards);
-        yes->setFocus();
+        yes->Widget().setFocus();
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
                             backwards ? Qt::ShiftModifier : Qt::NoModifier);
@@ -86,13 +86,13 @@ private slots:
         QTest::mouseClick(wrong, Qt::LeftButton, {}, wrong->mapFrom(window, spot));
         QCOMPARE(QApplication::focusWidget(), yes);
         QCOMPARE(wrong->Left(), kWrongLeft);
-        QVERIFY(wrong->isVisible());
+        QVERIFY(wrong->Widget().isVisible());
         QCOMPARE(frmMainVelkaroTestAccess::Step(*window), std::int16_t(7));
         QCOMPARE(window->Caption(), QString::fromUtf8("صفحة 7 من 7"));
     }
 
     void focusGivenAnyWayGoesOn() {
-        wrong->setFocus(Qt::OtherFocusReason);
+        wrong->Widget().setFocus(Qt::OtherFocusReason);
         QCOMPARE(QApplication::focusWidget(), yes);
     }
 
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(wrong->Left(), kWrongRight);
         QTest::mouseMove(window, QPoint(390, 5));
         QTest::mouseClick(yes, Qt::LeftButton); // Correct: the start screen
-        QVERIFY(!wrong->isVisible());
+        QVERIFY(!wrong->Widget().isVisible());
         QCOMPARE(wrong->Left(), kWrongRight);
         NumberScreen();
         QCOMPARE(wrong->Left(), kWrongLeft);
