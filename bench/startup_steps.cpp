@@ -26,6 +26,7 @@
 #include "Texts.h"
 #include "forms/Fonts.h"
 #include "forms/Twips.h"
+#include "forms/Utf8.h"
 #include "frmMainVelkaro.h"
 
 namespace {
@@ -66,7 +67,7 @@ int Once(int argc, char* argv[]) {
 
     const QFont arabic =
         forms::RenderFont({QStringLiteral("Traditional Arabic"), 15.75f, QFont::Bold});
-    QFontMetricsF(arabic).horizontalAdvance(forms::Text(texts::kInstruction));
+    QFontMetricsF(arabic).horizontalAdvance(forms::FromUtf8(texts::kInstruction));
     Mark("the Arabic face opened, one line shaped");
 
     for (const auto& [path, format] : kPictures)

@@ -6,6 +6,8 @@
 #include "Texts.h"
 #include "mdlArayValues.h"
 
+namespace engine {
+
 double TextValue(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
@@ -94,3 +96,5 @@ std::size_t FindResultSlot(const TextSlots& aryCandidates) {
 void BlankCandidates(TextSlots& aryCandidates) {
     std::fill(aryCandidates.begin(), aryCandidates.begin() + kLastPlayedSlot + 1, kBlankSlot);
 }
+
+} // namespace engine

@@ -9,6 +9,8 @@
 
 #include "TextSlots.h"
 
+namespace engine {
+
 enum class Answer { No, Yes };
 
 // Answers per game: five cards, then the ranges 32 to 63 and 64 to 90.
@@ -30,3 +32,5 @@ std::size_t FindResultSlot(const TextSlots& aryCandidates);
 
 // Slots 0 to 45 become the blank marker; slot 46 is left alone.
 void BlankCandidates(TextSlots& aryCandidates);
+
+} // namespace engine

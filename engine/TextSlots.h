@@ -6,6 +6,8 @@
 
 #include "Texts.h"
 
+namespace engine {
+
 // 47 text slots, indexes 0 to 46. Slots 0 to 45 carry the game; slot 46 is
 // never written, stays empty and ends the result scan.
 inline constexpr std::size_t kSlotCount = 47;
@@ -16,3 +18,5 @@ using TextSlots = std::array<std::string, kSlotCount>;
 // rather than from the text's view, which GCC 12 at -O3 takes for an
 // overlapping copy and warns about.
 inline const std::string kBlankSlot(texts::kBlankMarker);
+
+} // namespace engine

@@ -6,14 +6,14 @@
 namespace mdlArayValues {
 
 // Program-wide, filled once by LoadArayValues while the main window loads and
-// never changed afterwards. Numbers from index 0 upwards, then the blank
+// read-only for everyone else. Numbers from index 0 upwards, then the blank
 // marker up to index 45; index 46 is never written.
-extern TextSlots aryCard1Yes; // numbers on card 1
-extern TextSlots aryCard1No;  // numbers not on card 1
-extern TextSlots aryCard2;
-extern TextSlots aryCard3;
-extern TextSlots aryCard4;
-extern TextSlots aryCard5;
+extern const engine::TextSlots& aryCard1Yes; // numbers on card 1
+extern const engine::TextSlots& aryCard1No;  // numbers not on card 1
+extern const engine::TextSlots& aryCard2;
+extern const engine::TextSlots& aryCard3;
+extern const engine::TextSlots& aryCard4;
+extern const engine::TextSlots& aryCard5;
 
 void LoadArayValues();
 

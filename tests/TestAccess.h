@@ -4,12 +4,15 @@
 #include <QApplication>
 #include <QtTest>
 
+#include "AnswerCodes.h"
+#include "Design.h"
+#include "forms/Twips.h"
 #include "frmAbout.h"
 #include "frmMainVelkaro.h"
 
 struct frmMainVelkaroTestAccess {
     static std::int16_t Step(const frmMainVelkaro& w) { return w.intStep; }
-    static const TextSlots& Candidates(const frmMainVelkaro& w) { return w.aryCandidates; }
+    static const engine::TextSlots& Candidates(const frmMainVelkaro& w) { return w.aryCandidates; }
     static const std::string& CardText(const frmMainVelkaro& w, int card) {
         const std::string* cards[] = {&w.strCard1, &w.strCard2, &w.strCard3, &w.strCard4,
                                       &w.strCard5};
@@ -31,6 +34,26 @@ template <typename T = QWidget> T& Control(QWidget& window, const char* name) {
     return *control;
 }
 
+// The pixels of a box in twips on this screen.
+inline QRect Pixels(const QRectF& twips) {
+    return forms::ToPixels(float(twips.left()), float(twips.top()), float(twips.width()),
+                           float(twips.height()));
+}
+
+// Answers the seven questions of a page with the bits of an answer code.
+inline void AnswerSeven(frmMainVelkaro& window, int code) {
+    for (int question = 1; question <= 7; ++question)
+        QTest::mouseClick(
+            &Control(window, answer_codes::SaysYes(code, question) ? "cmdYes" : "cmdNo"),
+            Qt::LeftButton);
+}
+
+// A game from the start screen to the result the answers lead to.
+inline void Play(frmMainVelkaro& window, int code) {
+    QTest::mouseClick(&Control(window, "cmdStart"), Qt::LeftButton);
+    AnswerSeven(window, code);
+}
+
 // Runs the event loop as the program does, with the action queued first;
 // what the loop returns, or -1 when nothing ended it within two seconds.
 inline int RunUntilEnd(const std::function<void()>& action) {
@@ -47,6 +70,13 @@ inline frmAbout& OpenAbout() {
     frmAbout& about = frmAbout::Instance();
     if (!QTest::qWaitForWindowExposed(&about))
         qFatal("the About window was not shown");
+    return about;
+}
+
+// The About window with its greeting held still, where a test aims at it.
+inline frmAbout& AboutWithGreetingStopped() {
+    frmAbout& about = OpenAbout();
+    frmAboutTestAccess::Timer(about).stop();
     return about;
 }
 

@@ -9,6 +9,7 @@
 #include "forms/Twips.h"
 
 using forms::Label;
+using forms::TextAlignment;
 
 namespace {
 
@@ -43,7 +44,7 @@ private slots:
     }
     void position_readsBackExactly() {
         QFETCH(float, twips);
-        forms::Form form(forms::Form::Border::FixedSingle, 6000, 4545);
+        forms::Form form(forms::BorderStyle::FixedSingle, 6000, 4545);
         Label label(&form);
         label.Move(0, 0, 1000, 300);
         label.SetLeft(twips);
@@ -72,17 +73,18 @@ private slots:
 
     // Right and centred are absolute: right-to-left text does not mirror them.
     void alignment_isAbsolute_data() {
-        QTest::addColumn<int>("alignment");
+        QTest::addColumn<TextAlignment>("alignment");
         QTest::addColumn<QString>("caption");
         const QString arabic = QStringLiteral("راجع نفسك!");
         const QString digits = QStringLiteral("1 3 5");
-        QTest::newRow("right, Arabic") << 1 << arabic;
-        QTest::newRow("right, digits") << 1 << digits;
-        QTest::newRow("centred, Arabic") << 2 << arabic;
-        QTest::newRow("centred, digits") << 2 << digits;
+        const auto right = TextAlignment::RightJustify, centred = TextAlignment::Center;
+        QTest::newRow("right, Arabic") << right << arabic;
+        QTest::newRow("right, digits") << right << digits;
+        QTest::newRow("centred, Arabic") << centred << arabic;
+        QTest::newRow("centred, digits") << centred << digits;
     }
     void alignment_isAbsolute() {
-        QFETCH(int, alignment);
+        QFETCH(TextAlignment, alignment);
         QFETCH(QString, caption);
         QWidget container;
         container.resize(400, 100);
@@ -94,11 +96,11 @@ private slots:
         QCOMPARE(label.Alignment(), alignment);
         const auto [first, last] = InkColumns(label);
         QVERIFY(last > first);
-        if (alignment == 1) {
-            QVERIFY2(last >= label.width() - 4, qPrintable(QString::number(last)));
+        if (alignment == TextAlignment::RightJustify) {
+            QVERIFY2(last >= label.Widget().width() - 4, qPrintable(QString::number(last)));
         } else {
             const int middle = (first + last) / 2;
-            QVERIFY2(std::abs(middle - label.width() / 2) <= 3,
+            QVERIFY2(std::abs(middle - label.Widget().width() / 2) <= 3,
                      qPrintable(QString::number(middle)));
         }
     }
@@ -109,13 +111,13 @@ private slots:
         Label label(&container);
         label.Move(0, 0, 4500, 600);
         label.SetCaption(QStringLiteral("1 77"));
-        label.SetAlignment(1);
+        label.SetAlignment(TextAlignment::RightJustify);
         const auto [first, last] = InkColumns(label);
         // "77" is the wider word and lies on the left, "1" on the right.
         Label one(&container);
         one.Move(0, 0, 4500, 600);
         one.SetCaption(QStringLiteral("1"));
-        one.SetAlignment(1);
+        one.SetAlignment(TextAlignment::RightJustify);
         const auto [oneFirst, oneLast] = InkColumns(one);
         QCOMPARE(last, oneLast);
         QVERIFY(first < oneFirst);
@@ -155,7 +157,7 @@ private slots:
         button.SetCaption(QStringLiteral("نعم"));
         QCOMPARE(button.PictureRect().size(), QSize(32, 32));
         QVERIFY(button.PictureRect().top() < button.CaptionRect().top());
-        QVERIFY(button.CaptionRect().bottom() < button.height());
+        QVERIFY(button.CaptionRect().bottom() < button.Widget().height());
         button.SetCaption(QString());
         QVERIFY(std::abs(button.PictureRect().center().y() - button.rect().center().y()) <= 1);
     }

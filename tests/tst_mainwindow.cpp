@@ -2,12 +2,15 @@
 // the number and check-yourself screens and the way back.
 #include "TestAccess.h"
 
+#include "AnswerCodes.h"
 #include "Texts.h"
 #include "forms/Twips.h"
+#include "forms/Utf8.h"
 
 using forms::CommandButton;
+using forms::FromUtf8;
 using forms::Label;
-using forms::Text;
+using forms::TextAlignment;
 using Access = frmMainVelkaroTestAccess;
 
 namespace {
@@ -34,11 +37,7 @@ struct Screen {
 
     void Click(QWidget& button) { QTest::mouseClick(&button, Qt::LeftButton); }
     void Start() { Click(cmdStart); }
-    // Answers the seven questions with the bits of an answer code.
-    void Answer(int code) {
-        for (int i = 0; i < 7; ++i)
-            Click((code >> i) & 1 ? cmdYes : cmdNo);
-    }
+    void Answer(int code) { AnswerSeven(*window, code); }
     // Which controls are shown, in a fixed order.
     QString Shown() const {
         QStringList shown;
@@ -54,13 +53,11 @@ struct Screen {
 };
 
 QString Title(int page) {
-    return Text(texts::kPageTitles[std::size_t(page - 1)]);
+    return FromUtf8(texts::kPageTitles[std::size_t(page - 1)]);
 }
 
 QString Expected(int code) {
-    if (code <= 89)
-        return QString::number(code);
-    return code == 93 ? QStringLiteral("90") : QString();
+    return QString::fromStdString(answer_codes::NumberNamed(code));
 }
 
 } // namespace
@@ -84,16 +81,16 @@ private slots:
         Screen s = Open();
         QCOMPARE(window->Caption(), QStringLiteral("Velkaro"));
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
-        QCOMPARE(s.lblMain.Caption(), Text(texts::kInstruction));
-        QCOMPARE(s.lblQu1.Caption(), Text(texts::kCardQuestion));
+        QCOMPARE(s.lblMain.Caption(), FromUtf8(texts::kInstruction));
+        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kCardQuestion));
         QCOMPARE(s.lblNoList.Caption(), QString());
         QCOMPARE(s.lblNoList.FontSize(), 15.75f);
-        QCOMPARE(s.lblNoList.Alignment(), 1);
-        QCOMPARE(s.cmdYes.Caption(), Text(texts::kYes));
-        QCOMPARE(s.cmdNo.Caption(), Text(texts::kNo));
-        QCOMPARE(s.cmdWrong.Caption(), Text(texts::kWrong));
+        QCOMPARE(s.lblNoList.Alignment(), TextAlignment::RightJustify);
+        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kYes));
+        QCOMPARE(s.cmdNo.Caption(), FromUtf8(texts::kNo));
+        QCOMPARE(s.cmdWrong.Caption(), FromUtf8(texts::kWrong));
         QVERIFY(s.cmdYes.Enabled() && s.cmdNo.Enabled());
-        QCOMPARE(s.cmdWrong.Left(), 4076.0f);
+        QCOMPARE(s.cmdWrong.Left(), design::kWrongRight);
         QCOMPARE(Access::Step(*window), std::int16_t(0));
         for (const std::string& slot : Access::Candidates(*window))
             QVERIFY(slot.empty());
@@ -102,13 +99,8 @@ private slots:
     void design_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRectF>("box");
-        QTest::newRow("cmdYes") << "cmdYes" << QRectF(2400, 3720, 1080, 735);
-        QTest::newRow("cmdNo") << "cmdNo" << QRectF(709, 3720, 1080, 735);
-        QTest::newRow("cmdStart") << "cmdStart" << QRectF(2093, 1680, 1815, 2040);
-        QTest::newRow("lblMain") << "lblMain" << QRectF(1133, 0, 3735, 855);
-        QTest::newRow("lblQu1") << "lblQu1" << QRectF(1388, 240, 3225, 480);
-        QTest::newRow("lblNoList") << "lblNoList" << QRectF(360, 960, 5175, 2295);
-        QTest::newRow("cmdWrong") << "cmdWrong" << QRectF(4076, 3720, 1095, 735);
+        for (const design::Box& d : design::kMainWindow)
+            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.twips;
     }
     void design() {
         QFETCH(QString, name);
@@ -119,8 +111,7 @@ private slots:
         QVERIFY(control);
         QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
         // 15 twips to the pixel at 96 DPI.
-        QCOMPARE(widget.geometry(), forms::ToPixels(float(box.left()), float(box.top()),
-                                                    float(box.width()), float(box.height())));
+        QCOMPARE(widget.geometry(), Pixels(box));
     }
 
     void labels_fontsAndColours() {
@@ -128,7 +119,7 @@ private slots:
         for (Label* label : {&s.lblMain, &s.lblQu1, &s.lblNoList}) {
             QCOMPARE(label->FontSize(), 15.75f);
             QVERIFY(label->font().bold());
-            QCOMPARE(label->Alignment(), 1);
+            QCOMPARE(label->Alignment(), TextAlignment::RightJustify);
         }
         QCOMPARE(s.lblMain.palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(s.lblQu1.palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -153,10 +144,10 @@ private slots:
         QCOMPARE(window->Caption(), Title(1));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
         QCOMPARE(s.lblNoList.Caption(),
-                 Text(texts::kCardTextParts[0][0]) + Text(texts::kCardTextParts[0][1]));
-        QCOMPARE(s.lblQu1.Caption(), Text(texts::kCardQuestion));
-        QCOMPARE(s.cmdYes.Caption(), Text(texts::kYes));
-        QCOMPARE(s.cmdNo.Caption(), Text(texts::kNo));
+                 FromUtf8(texts::kCardTextParts[0][0]) + FromUtf8(texts::kCardTextParts[0][1]));
+        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kCardQuestion));
+        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kYes));
+        QCOMPARE(s.cmdNo.Caption(), FromUtf8(texts::kNo));
         QCOMPARE(Access::Step(*window), std::int16_t(0));
         QVERIFY(Access::Candidates(*window)[0].empty());
     }
@@ -165,9 +156,10 @@ private slots:
         Screen s = Open();
         s.Start();
         const QString blank = QStringLiteral(" ");
-        const QString question[] = {Text(texts::kCardQuestion),   Text(texts::kCardQuestion),
-                                    Text(texts::kCardQuestion),   Text(texts::kCardQuestion),
-                                    Text(texts::kRange1Question), Text(texts::kRange2Question)};
+        const QString question[] = {
+            FromUtf8(texts::kCardQuestion),   FromUtf8(texts::kCardQuestion),
+            FromUtf8(texts::kCardQuestion),   FromUtf8(texts::kCardQuestion),
+            FromUtf8(texts::kRange1Question), FromUtf8(texts::kRange2Question)};
         for (int answer = 1; answer <= 6; ++answer) {
             s.Click(answer % 2 ? s.cmdYes : s.cmdNo);
             QCOMPARE(Access::Step(*window), std::int16_t(answer));
@@ -177,7 +169,7 @@ private slots:
             QCOMPARE(s.lblNoList.Caption(), list);
             QCOMPARE(s.lblQu1.Caption(), question[answer - 1]);
             QCOMPARE(s.lblNoList.FontSize(), 15.75f);
-            QCOMPARE(s.lblNoList.Alignment(), 1);
+            QCOMPARE(s.lblNoList.Alignment(), TextAlignment::RightJustify);
             QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
         }
     }
@@ -188,12 +180,12 @@ private slots:
         s.Answer(37);
         QCOMPARE(window->Caption(), Title(7));
         QCOMPARE(s.lblNoList.Caption(), QStringLiteral("37"));
-        QCOMPARE(s.lblNoList.Alignment(), 2);
+        QCOMPARE(s.lblNoList.Alignment(), TextAlignment::Center);
         QCOMPARE(s.lblNoList.FontSize(), 100.0f);
-        QCOMPARE(s.lblQu1.Caption(), Text(texts::kYourNumberIs));
-        QCOMPARE(s.cmdYes.Caption(), Text(texts::kCorrect));
+        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kYourNumberIs));
+        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kCorrect));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdWrong"));
-        QCOMPARE(s.cmdWrong.Left(), 709.0f);
+        QCOMPARE(s.cmdWrong.Left(), design::kWrongLeft);
         QCOMPARE(Access::Step(*window), std::int16_t(7));
     }
 
@@ -202,12 +194,12 @@ private slots:
         s.Start();
         s.Answer(127);
         QCOMPARE(window->Caption(), Title(7));
-        QCOMPARE(s.lblNoList.Caption(), Text(texts::kCheckYourself));
-        QCOMPARE(s.lblNoList.Alignment(), 2);
+        QCOMPARE(s.lblNoList.Caption(), FromUtf8(texts::kCheckYourself));
+        QCOMPARE(s.lblNoList.Alignment(), TextAlignment::Center);
         QCOMPARE(s.lblNoList.FontSize(), 50.0f);
-        QCOMPARE(s.cmdYes.Caption(), Text(texts::kBack));
+        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kBack));
         QCOMPARE(s.Shown(), QStringLiteral("lblNoList cmdYes"));
-        QCOMPARE(s.cmdWrong.Left(), 709.0f);
+        QCOMPARE(s.cmdWrong.Left(), design::kWrongLeft);
     }
 
     // The press after the result brings back the start screen; the next
@@ -221,12 +213,12 @@ private slots:
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
         QCOMPARE(Access::Step(*window), std::int16_t(0));
         QVERIFY(!s.cmdYes.Enabled() && !s.cmdNo.Enabled());
-        QCOMPARE(s.cmdYes.Caption(), Text(texts::kCorrect));
+        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kCorrect));
         QCOMPARE(s.lblNoList.Caption(), QStringLiteral("37"));
-        QCOMPARE(s.lblNoList.Alignment(), 1);
+        QCOMPARE(s.lblNoList.Alignment(), TextAlignment::RightJustify);
         QCOMPARE(s.lblNoList.FontSize(), 16.0f);
-        QCOMPARE(s.lblQu1.Caption(), Text(texts::kCardQuestionAfterReset));
-        const TextSlots& candidates = Access::Candidates(*window);
+        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kCardQuestionAfterReset));
+        const engine::TextSlots& candidates = Access::Candidates(*window);
         for (std::size_t i = 0; i <= 45; ++i)
             QCOMPARE(candidates[i], std::string(" "));
         QVERIFY(candidates[46].empty());
@@ -234,8 +226,8 @@ private slots:
         s.Start();
         QCOMPARE(window->Caption(), Title(1));
         QVERIFY(s.cmdYes.Enabled() && s.cmdNo.Enabled());
-        QCOMPARE(s.cmdYes.Caption(), Text(texts::kYes));
-        QCOMPARE(s.lblQu1.Caption(), Text(texts::kCardQuestionAfterReset));
+        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kYes));
+        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kCardQuestionAfterReset));
         QCOMPARE(s.lblNoList.FontSize(), 16.0f);
         s.Click(s.cmdNo);
         QCOMPARE(Access::Step(*window), std::int16_t(1));
@@ -252,7 +244,7 @@ private slots:
                 s.Answer(code);
                 const QString expected = Expected(code);
                 const QString shown = s.lblNoList.Caption();
-                QVERIFY2(shown == (expected.isEmpty() ? Text(texts::kCheckYourself) : expected),
+                QVERIFY2(shown == (expected.isEmpty() ? FromUtf8(texts::kCheckYourself) : expected),
                          qPrintable(QStringLiteral("code %1, game %2").arg(code).arg(game)));
                 QCOMPARE(s.cmdWrong.Visible(), !expected.isEmpty());
                 s.Click(s.cmdYes);
@@ -271,7 +263,7 @@ private slots:
         QVERIFY(!s.cmdStart.accessibleName().isEmpty());
         s.Answer(0);
         QCOMPARE(s.lblNoList.accessibleName(), QStringLiteral("0"));
-        QCOMPARE(s.cmdYes.accessibleName(), Text(texts::kCorrect));
+        QCOMPARE(s.cmdYes.accessibleName(), FromUtf8(texts::kCorrect));
     }
 
     // Long range questions stay on one line inside the question label.
@@ -281,8 +273,9 @@ private slots:
         for (int answer = 1; answer <= 6; ++answer) {
             s.Click(s.cmdYes);
             const QFontMetricsF metrics(s.lblQu1.DrawnFont());
-            QVERIFY(metrics.horizontalAdvance(s.lblQu1.Caption()) <= s.lblQu1.width() + 0.5);
-            QVERIFY(metrics.ascent() + metrics.descent() <= s.lblQu1.height() + 6);
+            QVERIFY(metrics.horizontalAdvance(s.lblQu1.Caption()) <=
+                    s.lblQu1.Widget().width() + 0.5);
+            QVERIFY(metrics.ascent() + metrics.descent() <= s.lblQu1.Widget().height() + 6);
         }
     }
 };

@@ -1,27 +1,23 @@
 // The narrowing of the candidates by the seven answers, without a window.
 #include <QtTest>
 
+#include "AnswerCodes.h"
 #include "QuestionSequence.h"
 #include "mdlArayValues.h"
+
+using namespace engine;
+using answer_codes::NumberNamed;
 
 namespace {
 
 using Answers = std::array<Answer, 7>;
 
-// Answer i (0 to 6) is bit i of the answer code.
 Answers FromCode(int code) {
     Answers answers{};
-    for (std::size_t i = 0; i < answers.size(); ++i)
-        answers[i] = (code >> i) & 1 ? Answer::Yes : Answer::No;
+    for (int question = 1; question <= 7; ++question)
+        answers[std::size_t(question - 1)] =
+            answer_codes::SaysYes(code, question) ? Answer::Yes : Answer::No;
     return answers;
-}
-
-// What the window shows for a code: the number whose code it is, or the
-// empty text that brings up the check-yourself screen.
-std::string Expected(int code) {
-    if (code <= 89)
-        return std::to_string(code);
-    return code == 93 ? "90" : "";
 }
 
 std::string Play(TextSlots& candidates, const Answers& answers) {
@@ -77,10 +73,10 @@ private slots:
     void everyAnswerCombination() {
         QFETCH(bool, laterGame);
         int checkYourself = 0;
-        for (int code = 0; code < 128; ++code) {
+        for (int code = 0; code < answer_codes::kCombinations; ++code) {
             TextSlots candidates = laterGame ? LaterGame() : TextSlots{};
             const std::string shown = Play(candidates, FromCode(code));
-            QVERIFY2(shown == Expected(code), qPrintable(QString::number(code)));
+            QVERIFY2(shown == NumberNamed(code), qPrintable(QString::number(code)));
             QVERIFY(candidates[46].empty());
             checkYourself += shown.empty();
         }
@@ -89,7 +85,7 @@ private slots:
 
     void truthfulAnswers_nameTheNumber() {
         for (int n = 0; n <= 90; ++n) {
-            const int code = n == 90 ? 93 : n;
+            const int code = answer_codes::CodeOf(n);
             TextSlots candidates;
             QCOMPARE(Play(candidates, FromCode(code)), std::to_string(n));
         }

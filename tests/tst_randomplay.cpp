@@ -18,12 +18,14 @@
 #include <functional>
 #include <random>
 
+#include "AnswerCodes.h"
 #include "Texts.h"
 #include "forms/Twips.h"
+#include "forms/Utf8.h"
 
 using forms::CommandButton;
+using forms::FromUtf8;
 using forms::Label;
-using forms::Text;
 using Access = frmMainVelkaroTestAccess;
 
 namespace {
@@ -37,14 +39,6 @@ long long FromEnvironment(const char* name, long long fallback) {
     bool ok = false;
     const long long value = qEnvironmentVariable(name).toLongLong(&ok);
     return ok && value >= 0 ? value : fallback;
-}
-
-// What the player's answers show: the number, or nothing for the
-// check-yourself screen. Bit i of the code is the answer to question i + 1.
-QString ExpectedNumber(int code) {
-    if (code <= 89)
-        return QString::number(code);
-    return code == 93 ? QStringLiteral("90") : QString();
 }
 
 bool IsCandidateText(const std::string& slot) {
@@ -219,7 +213,7 @@ private:
                 .arg(at.x())
                 .arg(at.y())
                 .arg(double(c_.cmdWrong->Left()))
-                .arg(c_.cmdWrong->isVisible() ? "shown" : "hidden"));
+                .arg(c_.cmdWrong->Widget().isVisible() ? "shown" : "hidden"));
         QTest::mouseMove(window_, at);
     }
 
@@ -293,15 +287,15 @@ private:
 
         // The Wrong button: in one of its two places, never with the focus.
         const float left = c_.cmdWrong->Left();
-        if (left != 709.0f && left != 4076.0f)
+        if (left != design::kWrongLeft && left != design::kWrongRight)
             return QStringLiteral("the Wrong button stands at Left %1").arg(double(left));
-        if (c_.cmdWrong->geometry() != forms::ToPixels(left, 3720, 1095, 735))
+        if (c_.cmdWrong->geometry() != Pixels(design::WrongButtonAt(left)))
             return QStringLiteral("the Wrong button's pixels do not follow its Left");
         if (QApplication::focusWidget() == c_.cmdWrong || window_->focusWidget() == c_.cmdWrong)
             return QStringLiteral("the Wrong button holds the focus");
 
         // The candidates: numbers, the blank marker or nothing; slot 46 empty.
-        const TextSlots& candidates = Access::Candidates(*window_);
+        const engine::TextSlots& candidates = Access::Candidates(*window_);
         for (std::size_t i = 0; i < candidates.size(); ++i)
             if (!IsCandidateText(candidates[i]))
                 return QStringLiteral("candidate slot %1 holds \"%2\"")
@@ -335,30 +329,31 @@ private:
                 return QStringLiteral("page %1 shows %2").arg(page).arg(shown);
             if (step != page - 1)
                 return QStringLiteral("intStep %1 on page %2").arg(step).arg(page);
-            if (caption != Text(texts::kPageTitles[std::size_t(page - 1)]))
+            if (caption != FromUtf8(texts::kPageTitles[std::size_t(page - 1)]))
                 return QStringLiteral("page %1 is titled %2").arg(page).arg(caption);
             const QString expectedList =
                 page <= 5 ? QString::fromStdString(Access::CardText(*window_, page))
-                          : Text(texts::kBlankMarker);
+                          : FromUtf8(texts::kBlankMarker);
             if (list != expectedList)
                 return QStringLiteral("page %1 lists \"%2\"").arg(page).arg(list);
-            const QString expectedQuestion = page == 6      ? Text(texts::kRange1Question)
-                                             : page == 7    ? Text(texts::kRange2Question)
-                                             : model_.reset ? Text(texts::kCardQuestionAfterReset)
-                                                            : Text(texts::kCardQuestion);
+            const QString expectedQuestion = page == 6   ? FromUtf8(texts::kRange1Question)
+                                             : page == 7 ? FromUtf8(texts::kRange2Question)
+                                             : model_.reset
+                                                 ? FromUtf8(texts::kCardQuestionAfterReset)
+                                                 : FromUtf8(texts::kCardQuestion);
             return expect(question == expectedQuestion,
                           QStringLiteral("page %1 asks \"%2\"").arg(page).arg(question));
         }
         case Model::Where::Result: {
             if (step != 7)
                 return QStringLiteral("intStep %1 on the result").arg(step);
-            if (caption != Text(texts::kPageTitles[6]))
+            if (caption != FromUtf8(texts::kPageTitles[6]))
                 return QStringLiteral("the result is titled %1").arg(caption);
-            const QString number = ExpectedNumber(model_.code);
+            const QString number = QString::fromStdString(answer_codes::NumberNamed(model_.code));
             if (number.isEmpty()) {
                 if (shown != QLatin1String("lblNoList cmdYes"))
                     return QStringLiteral("the check-yourself screen shows %1").arg(shown);
-                return expect(list == Text(texts::kCheckYourself),
+                return expect(list == FromUtf8(texts::kCheckYourself),
                               QStringLiteral("answers %1 show \"%2\", not check-yourself")
                                   .arg(model_.code)
                                   .arg(list));

@@ -21,10 +21,11 @@
 #include "Texts.h"
 #include "forms/Frame.h"
 #include "forms/Twips.h"
+#include "forms/Utf8.h"
 
 using forms::CommandButton;
+using forms::FromUtf8;
 using forms::Label;
-using forms::Text;
 
 namespace {
 
@@ -64,27 +65,10 @@ int Px(double twips) {
 double Twips(int pixels) {
     return pixels * (1440.0 / Screen().dpi);
 }
-QRect PxBox(double left, double top, double width, double height) {
-    const int x = Px(left), y = Px(top);
-    return {x, y, Px(left + width) - x, Px(top + height) - y};
+QRect PxBox(const QRectF& twips) {
+    const int x = Px(twips.left()), y = Px(twips.top());
+    return {x, y, Px(twips.left() + twips.width()) - x, Px(twips.top() + twips.height()) - y};
 }
-
-// The designed boxes, in twips.
-struct Design {
-    const char* name;
-    QRectF box;
-};
-const Design kMainDesign[] = {
-    {"cmdYes", {2400, 3720, 1080, 735}},    {"cmdNo", {709, 3720, 1080, 735}},
-    {"cmdStart", {2093, 1680, 1815, 2040}}, {"lblMain", {1133, 0, 3735, 855}},
-    {"lblQu1", {1388, 240, 3225, 480}},     {"lblNoList", {360, 960, 5175, 2295}},
-    {"cmdWrong", {4076, 3720, 1095, 735}},
-};
-const Design kAboutDesign[] = {
-    {"Frame1", {600, 1560, 4095, 975}}, {"Label9", {720, 240, 2895, 255}},
-    {"Label8", {1320, 600, 1575, 255}}, {"Command1", {2070, 3600, 1215, 975}},
-    {"Label5", {360, 1080, 4455, 615}}, {"Label1", {1080, 120, 3135, 735}},
-};
 
 // The window as drawn on this screen, in device pixels.
 QImage Drawn(QWidget& window) {
@@ -168,9 +152,9 @@ QString CutText(const QImage& image, const QWidget& window, const Label& label) 
     if (ink.box.isNull())
         return label.objectName() + QStringLiteral(" draws nothing");
     QStringList cut = ink.cut;
-    if (label.Alignment() == Label::RightJustify)
+    if (label.Alignment() == forms::TextAlignment::RightJustify)
         cut.removeAll(QStringLiteral("right"));
-    if (label.Alignment() == Label::LeftJustify)
+    if (label.Alignment() == forms::TextAlignment::LeftJustify)
         cut.removeAll(QStringLiteral("left"));
     // A frame drawn over the label's lower edge may hide the last descents.
     if (Uncovered(label) != label.rect())
@@ -188,16 +172,16 @@ QString TooLong(const Label& label) {
     const QFontMetricsF metrics(label.DrawnFont());
     const qreal needed =
         metrics
-            .boundingRect(QRectF(0, 0, label.width(), 100000),
+            .boundingRect(QRectF(0, 0, label.Widget().width(), 100000),
                           Qt::TextWordWrap | Qt::AlignRight | Qt::AlignTop, label.Caption())
             .height();
-    if (needed <= label.height() + 1)
+    if (needed <= label.Widget().height() + 1)
         return {};
     return QStringLiteral("%1 needs %2 pixels (lines of %3), has %4")
         .arg(label.objectName())
         .arg(needed)
         .arg(metrics.height())
-        .arg(label.height());
+        .arg(label.Widget().height());
 }
 
 void Save(const QImage& image, const QString& what) {
@@ -226,21 +210,7 @@ void CheckDesign(QWidget& window, const QString& name, const QRectF& box) {
     QVERIFY(control);
     QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
     const QPoint origin = widget.parentWidget()->contentsRect().topLeft();
-    QCOMPARE(widget.geometry(),
-             PxBox(box.x(), box.y(), box.width(), box.height()).translated(origin));
-}
-
-frmAbout& StillAbout() {
-    frmAbout& about = OpenAbout();
-    frmAboutTestAccess::Timer(about).stop();
-    return about;
-}
-
-// The answers that lead to a result screen: bit i answers question i + 1.
-void Play(frmMainVelkaro& window, int code) {
-    QTest::mouseClick(&Control(window, "cmdStart"), Qt::LeftButton);
-    for (int i = 0; i < 7; ++i)
-        QTest::mouseClick(&Control(window, (code >> i) & 1 ? "cmdYes" : "cmdNo"), Qt::LeftButton);
+    QCOMPARE(widget.geometry(), PxBox(box).translated(origin));
 }
 
 } // namespace
@@ -265,8 +235,8 @@ private slots:
     void mainWindow_design_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRectF>("box");
-        for (const Design& d : kMainDesign)
-            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.box;
+        for (const design::Box& d : design::kMainWindow)
+            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.twips;
     }
     void mainWindow_design() {
         QFETCH(QString, name);
@@ -281,23 +251,25 @@ private slots:
         frmMainVelkaro* window = OpenMain();
         Play(*window, 0);
         auto& wrong = Control<CommandButton>(*window, "cmdWrong");
-        QCOMPARE(wrong.Left(), 709.0f);
-        QCOMPARE(wrong.geometry(), PxBox(709, 3720, 1095, 735));
-        QTest::mouseMove(window, PxBox(709, 3720, 1095, 735).center());
-        QCOMPARE(wrong.Left(), 4076.0f);
-        QCOMPARE(wrong.geometry(), PxBox(4076, 3720, 1095, 735));
+        const QRectF left = design::WrongButtonAt(design::kWrongLeft);
+        const QRectF right = design::WrongButtonAt(design::kWrongRight);
+        QCOMPARE(wrong.Left(), design::kWrongLeft);
+        QCOMPARE(wrong.geometry(), PxBox(left));
+        QTest::mouseMove(window, PxBox(left).center());
+        QCOMPARE(wrong.Left(), design::kWrongRight);
+        QCOMPARE(wrong.geometry(), PxBox(right));
     }
 
     void about_design_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRectF>("box");
-        for (const Design& d : kAboutDesign)
-            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.box;
+        for (const design::Box& d : design::kAboutWindow)
+            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.twips;
     }
     void about_design() {
         QFETCH(QString, name);
         QFETCH(QRectF, box);
-        frmAbout& about = StillAbout();
+        frmAbout& about = AboutWithGreetingStopped();
         QCOMPARE(about.contentsRect().size(), QSize(Px(5355), Px(3345)));
         CheckDesign(about, name, box);
     }
@@ -311,7 +283,8 @@ private slots:
     }
     void windows_centred() {
         QFETCH(bool, about);
-        forms::Form* form = about ? static_cast<forms::Form*>(&StillAbout()) : OpenMain();
+        forms::Form* form =
+            about ? static_cast<forms::Form*>(&AboutWithGreetingStopped()) : OpenMain();
         const QRect outer = form->frameGeometry();
         const double outerWidth = Twips(outer.width());
         const double outerHeight = Twips(outer.height());
@@ -350,7 +323,7 @@ private slots:
         const QString tooLong = TooLong(label);
         QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong));
         const qreal line = QFontMetricsF(label.DrawnFont()).height();
-        QVERIFY2(label.height() < 3 * line, "the label has room for more than two lines");
+        QVERIFY2(label.Widget().height() < 3 * line, "the label has room for more than two lines");
     }
 
     // Each card's list and question fit their labels, in the first game of a
@@ -376,7 +349,7 @@ private slots:
             QTest::mouseClick(&Control(*window, "cmdYes"), Qt::LeftButton);
         auto& list = Control<Label>(*window, "lblNoList");
         const auto& parts = texts::kCardTextParts[std::size_t(page - 1)];
-        QCOMPARE(list.Caption(), Text(parts[0]) + Text(parts[1]));
+        QCOMPARE(list.Caption(), FromUtf8(parts[0]) + FromUtf8(parts[1]));
         QCOMPARE(list.FontSize(), afterReset ? 16.0f : 15.75f);
         const QString tooLong = TooLong(list);
         QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong));
@@ -404,13 +377,13 @@ private slots:
             QTest::mouseClick(&Control(*window, "cmdNo"), Qt::LeftButton);
         auto& question = Control<Label>(*window, "lblQu1");
         QCOMPARE(question.Caption(),
-                 Text(page == 6 ? texts::kRange1Question : texts::kRange2Question));
+                 FromUtf8(page == 6 ? texts::kRange1Question : texts::kRange2Question));
         const qreal advance =
             QFontMetricsF(question.DrawnFont()).horizontalAdvance(question.Caption());
-        QVERIFY2(
-            advance <= question.width(),
-            qPrintable(
-                QStringLiteral("%1 pixels wide, %2 of label").arg(advance).arg(question.width())));
+        QVERIFY2(advance <= question.Widget().width(),
+                 qPrintable(QStringLiteral("%1 pixels wide, %2 of label")
+                                .arg(advance)
+                                .arg(question.Widget().width())));
         const QImage image = Drawn(*window);
         if (page == 6)
             Save(image, QStringLiteral("page6"));
@@ -427,7 +400,7 @@ private slots:
         QTest::newRow("37") << 37 << QStringLiteral("37");
         QTest::newRow("88") << 88 << QStringLiteral("88");
         QTest::newRow("90") << 93 << QStringLiteral("90");
-        QTest::newRow("check yourself") << 127 << Text(texts::kCheckYourself);
+        QTest::newRow("check yourself") << 127 << FromUtf8(texts::kCheckYourself);
     }
     void result_notCut() {
         QFETCH(int, code);
@@ -526,7 +499,7 @@ private slots:
     }
     void about_notCut() {
         QFETCH(QString, name);
-        frmAbout& about = StillAbout();
+        frmAbout& about = AboutWithGreetingStopped();
         const QImage image = Drawn(about);
         if (name == QLatin1String("Label1"))
             Save(image, QStringLiteral("about"));

@@ -2,8 +2,9 @@
 // of the pointer and hands any keyboard focus to the Correct button.
 #include "TestAccess.h"
 
-#include "forms/Twips.h"
-
+using design::kWrongLeft;
+using design::kWrongRight;
+using design::WrongButtonAt;
 using forms::CommandButton;
 
 class WrongButtonTest : public QObject {
@@ -13,16 +14,9 @@ class WrongButtonTest : public QObject {
     CommandButton* wrong = nullptr;
 
     // The pointer moves to the middle of where the button stands at left.
-    void PointAt(float left) {
-        const QPoint spot = forms::ToPixels(left, 3720, 1095, 735).center();
-        QTest::mouseMove(window, spot);
-    }
+    void PointAt(float left) { QTest::mouseMove(window, Pixels(WrongButtonAt(left)).center()); }
 
-    void NumberScreen() {
-        QTest::mouseClick(&Control(*window, "cmdStart"), Qt::LeftButton);
-        for (int i = 0; i < 7; ++i) // seven No answers: 0
-            QTest::mouseClick(&Control(*window, "cmdNo"), Qt::LeftButton);
-    }
+    void NumberScreen() { Play(*window, 0); }
 
 private slots:
     void init() {
@@ -33,31 +27,31 @@ private slots:
         wrong = &Control<CommandButton>(*window, "cmdWrong");
         QTest::mouseMove(window, QPoint(390, 5)); // out of the way
         NumberScreen();
-        QVERIFY(wrong->isVisible());
-        QCOMPARE(wrong->Left(), 709.0f);
+        QVERIFY(wrong->Widget().isVisible());
+        QCOMPARE(wrong->Left(), kWrongLeft);
     }
     void cleanup() { DiscardWindows(); }
 
     void jumpsBetweenItsTwoPlaces() {
-        PointAt(709);
-        QCOMPARE(wrong->Left(), 4076.0f);
-        QCOMPARE(wrong->geometry(), forms::ToPixels(4076, 3720, 1095, 735));
+        PointAt(kWrongLeft);
+        QCOMPARE(wrong->Left(), kWrongRight);
+        QCOMPARE(wrong->geometry(), Pixels(WrongButtonAt(kWrongRight)));
         // Where it stood nothing is left to move over.
-        QTest::mouseMove(window, forms::ToPixels(709, 3720, 1095, 735).center() + QPoint(5, 3));
-        QCOMPARE(wrong->Left(), 4076.0f);
-        PointAt(4076);
-        QCOMPARE(wrong->Left(), 709.0f);
+        QTest::mouseMove(window, Pixels(WrongButtonAt(kWrongLeft)).center() + QPoint(5, 3));
+        QCOMPARE(wrong->Left(), kWrongRight);
+        PointAt(kWrongRight);
+        QCOMPARE(wrong->Left(), kWrongLeft);
     }
 
     // A pointer resting where the button appears raises nothing; its next
     // movement, even without entering anew, sends the button off.
     void everyMovementCounts() {
-        PointAt(709);
-        QCOMPARE(wrong->Left(), 4076.0f);
-        wrong->SetLeft(709); // back under the resting pointer
-        QCOMPARE(wrong->Left(), 709.0f);
-        QTest::mouseMove(window, forms::ToPixels(709, 3720, 1095, 735).center() + QPoint(1, 0));
-        QCOMPARE(wrong->Left(), 4076.0f);
+        PointAt(kWrongLeft);
+        QCOMPARE(wrong->Left(), kWrongRight);
+        wrong->SetLeft(kWrongLeft); // back under the resting pointer
+        QCOMPARE(wrong->Left(), kWrongLeft);
+        QTest::mouseMove(window, Pixels(WrongButtonAt(kWrongLeft)).center() + QPoint(1, 0));
+        QCOMPARE(wrong->Left(), kWrongRight);
     }
 
     void otherPlacesAreLeftAlone() {
@@ -73,7 +67,7 @@ private slots:
     }
     void tabNeverStopsOnIt() {
         QFETCH(bool, backwards);
-        yes->setFocus();
+        yes->Widget().setFocus();
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
                             backwards ? Qt::ShiftModifier : Qt::NoModifier);
@@ -84,33 +78,33 @@ private slots:
     // A click that reaches the button without a movement first (it appears
     // under a resting pointer) only moves the focus to the Correct button.
     void clickOnlyMovesTheFocus() {
-        PointAt(709);
-        QCOMPARE(wrong->Left(), 4076.0f);
-        wrong->SetLeft(709);
+        PointAt(kWrongLeft);
+        QCOMPARE(wrong->Left(), kWrongRight);
+        wrong->SetLeft(kWrongLeft);
         yes->clearFocus();
-        const QPoint spot = forms::ToPixels(709, 3720, 1095, 735).center();
+        const QPoint spot = Pixels(WrongButtonAt(kWrongLeft)).center();
         QTest::mouseClick(wrong, Qt::LeftButton, {}, wrong->mapFrom(window, spot));
         QCOMPARE(QApplication::focusWidget(), yes);
-        QCOMPARE(wrong->Left(), 709.0f);
-        QVERIFY(wrong->isVisible());
+        QCOMPARE(wrong->Left(), kWrongLeft);
+        QVERIFY(wrong->Widget().isVisible());
         QCOMPARE(frmMainVelkaroTestAccess::Step(*window), std::int16_t(7));
         QCOMPARE(window->Caption(), QString::fromUtf8("صفحة 7 من 7"));
     }
 
     void focusGivenAnyWayGoesOn() {
-        wrong->setFocus(Qt::OtherFocusReason);
+        wrong->Widget().setFocus(Qt::OtherFocusReason);
         QCOMPARE(QApplication::focusWidget(), yes);
     }
 
     void nextNumberScreenStartsAt709() {
-        PointAt(709);
-        QCOMPARE(wrong->Left(), 4076.0f);
+        PointAt(kWrongLeft);
+        QCOMPARE(wrong->Left(), kWrongRight);
         QTest::mouseMove(window, QPoint(390, 5));
         QTest::mouseClick(yes, Qt::LeftButton); // Correct: the start screen
-        QVERIFY(!wrong->isVisible());
-        QCOMPARE(wrong->Left(), 4076.0f);
+        QVERIFY(!wrong->Widget().isVisible());
+        QCOMPARE(wrong->Left(), kWrongRight);
         NumberScreen();
-        QCOMPARE(wrong->Left(), 709.0f);
+        QCOMPARE(wrong->Left(), kWrongLeft);
     }
 };
 

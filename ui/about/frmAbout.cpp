@@ -4,9 +4,10 @@
 
 #include "Texts.h"
 #include "forms/Twips.h"
+#include "forms/Utf8.h"
 
+using forms::FromUtf8;
 using forms::Label;
-using forms::Text;
 
 namespace {
 
@@ -26,12 +27,11 @@ constexpr float kGreetingRestart = -3600;
 constexpr float kGreetingStep = 50;
 
 void Design(Label& label, std::string_view caption, float left, float top, float width,
-            float height, int alignment, const QColor& color) {
-    label.SetCaption(Text(caption));
+            float height, forms::TextAlignment alignment, const QColor& color) {
+    label.SetCaption(FromUtf8(caption));
     label.Move(left, top, width, height);
     label.SetAlignment(alignment);
     label.SetForeColor(color);
-    label.setFocusPolicy(Qt::NoFocus);
 }
 
 } // namespace
@@ -44,7 +44,7 @@ frmAbout& frmAbout::Instance() {
 }
 
 frmAbout::frmAbout()
-    : Form(Border::FixedDialogNoTitle, 5355, 3345)
+    : Form(forms::BorderStyle::FixedDialogNoTitle, 5355, 3345)
     , Timer1(this, 10, true)
     , Frame1(this)
     , Label9(&Frame1)
@@ -55,33 +55,36 @@ frmAbout::frmAbout()
     , Line2(this)
     , Line1(this)
     , Label1(this) {
-    setObjectName(QStringLiteral("frmAbout"));
+    SetName("frmAbout");
     SetBackColor(kTeal);
 
-    Frame1.setObjectName(QStringLiteral("Frame1"));
+    Frame1.SetName("Frame1");
     Frame1.Move(600, 1560, 4095, 975);
     Frame1.SetBackColor(kTeal);
     Frame1.SetForeColor(kCyan);
 
-    Label9.setObjectName(QStringLiteral("Label9"));
-    Design(Label9, texts::kAboutEmail, 720, 240, 2895, 255, Label::Center, kPurple);
-    Label8.setObjectName(QStringLiteral("Label8"));
-    Design(Label8, texts::kAboutMobile, 1320, 600, 1575, 255, Label::RightJustify, kPurple);
+    Label9.SetName("Label9");
+    Design(Label9, texts::kAboutEmail, 720, 240, 2895, 255, forms::TextAlignment::Center, kPurple);
+    Label8.SetName("Label8");
+    Design(Label8, texts::kAboutMobile, 1320, 600, 1575, 255, forms::TextAlignment::RightJustify,
+           kPurple);
     // One line each, whatever the length of the maker's address and number.
     Label9.SetShrinkToFit(true);
     Label8.SetShrinkToFit(true);
 
     // Below the client area: never seen, but it holds the focus.
-    Command1.setObjectName(QStringLiteral("Command1"));
-    Command1.SetCaption(Text(texts::kExit));
+    Command1.SetName("Command1");
+    Command1.SetCaption(FromUtf8(texts::kExit));
     Command1.Move(2070, 3600, 1215, 975);
     Command1.SetPicture(QPixmap(QStringLiteral(":/pictures/exit")));
 
-    Label7.setObjectName(QStringLiteral("Label7"));
-    Design(Label7, texts::kAboutGreeting, -3360, 3000, 3975, 255, Label::RightJustify, kYellow);
+    Label7.SetName("Label7");
+    Design(Label7, texts::kAboutGreeting, -3360, 3000, 3975, 255,
+           forms::TextAlignment::RightJustify, kYellow);
     Label7.SetShrinkToFit(true); // the whole greeting goes by, on one line
-    Label5.setObjectName(QStringLiteral("Label5"));
-    Design(Label5, texts::kAboutCredits, 360, 1080, 4455, 615, Label::RightJustify, kDarkBlue);
+    Label5.SetName("Label5");
+    Design(Label5, texts::kAboutCredits, 360, 1080, 4455, 615, forms::TextAlignment::RightJustify,
+           kDarkBlue);
     Label5.SetShrinkToFit(true); // both sentences whole, whatever the maker's name
 
     Line2.SetPoints(240, 2760, 5160, 2760);
@@ -90,13 +93,14 @@ frmAbout::frmAbout()
     Line1.SetPoints(240, 2760, 5160, 2760);
     Line1.SetBorderWidth(2);
 
-    Label1.setObjectName(QStringLiteral("Label1"));
-    Design(Label1, texts::kProductName, 1080, 120, 3135, 735, Label::Center, kMagenta);
+    Label1.SetName("Label1");
+    Design(Label1, texts::kProductName, 1080, 120, 3135, 735, forms::TextAlignment::Center,
+           kMagenta);
     Label1.SetFont(kTitleFont);
 
-    Line2.raise();
-    Frame1.raise();
-    Command1.setFocus();
+    Line2.ZOrder();
+    Frame1.ZOrder();
+    Command1.SetFocus();
 
     connect(&Timer1, &QTimer::timeout, this, &frmAbout::Timer1_Timer);
     connect(&Command1, &forms::CommandButton::Click, this, &frmAbout::Command1_Click);

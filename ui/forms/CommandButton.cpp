@@ -63,8 +63,8 @@ void CommandButton::SetPicture(const QPixmap& picture) {
 QRect CommandButton::CaptionRect() const {
     if (text().isEmpty())
         return {};
-    const int height = fontMetrics().height();
-    return {0, this->height() - kCaptionMargin - height, width(), height};
+    const int lineHeight = fontMetrics().height();
+    return {0, height() - kCaptionMargin - lineHeight, width(), lineHeight};
 }
 
 QRect CommandButton::PictureRect() const {

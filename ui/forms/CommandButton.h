@@ -43,6 +43,8 @@ protected:
 private:
     QPixmap picture_;
     float pictureWidth_ = 0, pictureHeight_ = 0;
+
+    FORMS_HIDE_QT_PROPERTIES(QPushButton);
 };
 
 } // namespace forms

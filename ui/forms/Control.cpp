@@ -41,6 +41,19 @@ void Control::SetFocus() {
     widget_.setFocus(Qt::OtherFocusReason);
 }
 
+QString Control::Name() const {
+    return widget_.objectName();
+}
+void Control::SetName(const char* name) {
+    widget_.setObjectName(QString::fromLatin1(name));
+}
+void Control::ZOrder() {
+    widget_.raise();
+}
+void Control::SetSpokenName(const QString& name) {
+    widget_.setAccessibleName(name);
+}
+
 void Control::Place() {
     widget_.setGeometry(ToPixels(left_, top_, width_, height_).translated(ClientOrigin(widget_)));
 }

@@ -5,7 +5,31 @@
 #include <QPoint>
 
 class QMouseEvent;
+class QString;
 class QWidget;
+
+// Qt's members that say in pixels, or in Qt's own way, what a control's forms
+// properties say in twips and as designed (width() beside Width(), move()
+// beside Move(), isVisible() beside Visible() ...). A control class hides
+// them from its users with this line, so that window code has one vocabulary;
+// the control's own code still reaches them.
+#define FORMS_HIDE_QT_PROPERTIES(QtWidget)                                                         \
+private:                                                                                           \
+    using QtWidget::width;                                                                         \
+    using QtWidget::height;                                                                        \
+    using QtWidget::move;                                                                          \
+    using QtWidget::resize;                                                                        \
+    using QtWidget::isVisible;                                                                     \
+    using QtWidget::setVisible;                                                                    \
+    using QtWidget::show;                                                                          \
+    using QtWidget::hide;                                                                          \
+    using QtWidget::isEnabled;                                                                     \
+    using QtWidget::setEnabled;                                                                    \
+    using QtWidget::setFocus;                                                                      \
+    using QtWidget::setFont;                                                                       \
+    using QtWidget::raise;                                                                         \
+    using QtWidget::setObjectName;                                                                 \
+    using QtWidget::setAccessibleName
 
 namespace forms {
 
@@ -32,6 +56,19 @@ public:
     bool Enabled() const;
     void SetEnabled(bool enabled);
     void SetFocus();
+
+    // The control's name in its window's design.
+    QString Name() const;
+    void SetName(const char* name);
+    // Brings the control in front of the other controls of its container.
+    void ZOrder();
+    // What a screen reader says for the control where its caption says
+    // nothing (a caption is spoken as it is).
+    void SetSpokenName(const QString& name);
+
+    // The Qt widget that draws the control, for what is measured in pixels.
+    QWidget& Widget() { return widget_; }
+    const QWidget& Widget() const { return widget_; }
 
 protected:
     // Places the widget on the pixels of its twips box, measured from the

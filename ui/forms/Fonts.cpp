@@ -34,7 +34,7 @@ struct Choice {
     double scale = 1.0;
 };
 
-Choice Find(const QString& designed) {
+Choice FindStandIn(const QString& designed) {
     if (QFontDatabase::hasFamily(designed))
         return {designed, 1.0};
     for (const Substitution& substitution : kSubstitutions) {
@@ -48,19 +48,20 @@ Choice Find(const QString& designed) {
     return {designed, 1.0};
 }
 
-// Asking fontconfig for a missing family is slow: ask once per family.
-Choice Choose(const QString& designed) {
+// FindStandIn, asked once per family: asking fontconfig for a missing family
+// is slow.
+Choice StandInFor(const QString& designed) {
     static QHash<QString, Choice> chosen;
     const auto known = chosen.constFind(designed);
     if (known != chosen.constEnd())
         return *known;
-    return *chosen.insert(designed, Find(designed));
+    return *chosen.insert(designed, FindStandIn(designed));
 }
 
 } // namespace
 
 QFont RenderFont(const DesignFont& design) {
-    const Choice choice = Choose(design.family);
+    const Choice choice = StandInFor(design.family);
     QFont font(choice.family);
     font.setPointSizeF(design.points * choice.scale);
     font.setWeight(static_cast<QFont::Weight>(design.weight));
@@ -68,7 +69,7 @@ QFont RenderFont(const DesignFont& design) {
 }
 
 QString RenderFamily(const QString& designedFamily) {
-    return Choose(designedFamily).family;
+    return StandInFor(designedFamily).family;
 }
 
 } // namespace forms

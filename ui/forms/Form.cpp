@@ -23,13 +23,13 @@ QList<Form*>& LiveForms() {
     return forms;
 }
 
-Qt::WindowFlags Flags(Form::Border border) {
+Qt::WindowFlags Flags(BorderStyle border) {
     switch (border) {
-    case Form::Border::FixedSingle:
+    case BorderStyle::FixedSingle:
         return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                Qt::MSWindowsFixedSizeDialogHint;
-    case Form::Border::FixedDialogNoTitle:
+    case BorderStyle::FixedDialogNoTitle:
         // A tool window stays out of the taskbar.
         return Qt::Tool | Qt::FramelessWindowHint;
     }
@@ -38,7 +38,7 @@ Qt::WindowFlags Flags(Form::Border border) {
 
 } // namespace
 
-Form::Form(Border border, float clientWidth, float clientHeight)
+Form::Form(BorderStyle border, float clientWidth, float clientHeight)
     : QWidget(nullptr, Flags(border))
     , border_(border)
     , clientWidth_(clientWidth)
@@ -46,7 +46,7 @@ Form::Form(Border border, float clientWidth, float clientHeight)
     LiveForms().append(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends by End() alone
-    const int frame = border == Border::FixedDialogNoTitle ? kDialogFrame : 0;
+    const int frame = border == BorderStyle::FixedDialogNoTitle ? kDialogFrame : 0;
     setContentsMargins(frame, frame, frame, frame);
     setFixedSize(QSize(ToPixelsX(clientWidth), ToPixelsY(clientHeight)).grownBy(contentsMargins()));
     // The native window exists from here on, so that the platform can tell
@@ -106,6 +106,10 @@ void Form::SetBackColor(const QColor& color) {
     setAutoFillBackground(true);
 }
 
+void Form::SetIcon(const QIcon& icon) {
+    setWindowIcon(icon);
+}
+
 void Form::SetTabOrder(std::initializer_list<QWidget*> controls) {
     const QWidget* previous = nullptr;
     for (QWidget* control : controls) {
@@ -150,7 +154,7 @@ void Form::showEvent(QShowEvent* event) {
 
 void Form::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (border_ == Border::FixedDialogNoTitle) {
+    if (border_ == BorderStyle::FixedDialogNoTitle) {
         QPainter painter(this);
         QPalette frame = palette();
         frame.setColor(QPalette::Window, frame.color(QPalette::Button));

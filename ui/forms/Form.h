@@ -10,20 +10,26 @@
 
 #include "Control.h"
 
+class QIcon;
+
 namespace forms {
+
+// A window's frame.
+enum class BorderStyle {
+    // Title bar with the caption and the close box; not resizable.
+    FixedSingle,
+    // A raised dialog frame without title bar, kept out of the taskbar.
+    FixedDialogNoTitle,
+};
 
 class Form : public QWidget {
     Q_OBJECT
 public:
-    enum class Border {
-        // Title bar with the caption and the close box; not resizable.
-        FixedSingle,
-        // A raised dialog frame without title bar, kept out of the taskbar.
-        FixedDialogNoTitle,
-    };
-
-    Form(Border border, float clientWidth, float clientHeight);
+    Form(BorderStyle border, float clientWidth, float clientHeight);
     ~Form() override;
+
+    // The window's name in the program's design.
+    void SetName(const char* name) { setObjectName(QString::fromLatin1(name)); }
 
     QString Caption() const { return windowTitle(); }
     void SetCaption(const QString& caption);
@@ -40,6 +46,8 @@ public:
     float OuterHeight();
 
     void SetBackColor(const QColor& color);
+    // The icon of the title bar and the taskbar.
+    void SetIcon(const QIcon& icon);
     // The keyboard's tab chain, tab index 0 first.
     static void SetTabOrder(std::initializer_list<QWidget*> controls);
 
@@ -66,7 +74,7 @@ private:
     QMargins FrameMargins();
     void Place();
 
-    Border border_;
+    BorderStyle border_;
     float clientWidth_, clientHeight_;
     float left_ = 0, top_ = 0;
     ClickTracker click_;

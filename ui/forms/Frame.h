@@ -26,6 +26,8 @@ protected:
 
 private:
     ClickTracker click_;
+
+    FORMS_HIDE_QT_PROPERTIES(QFrame);
 };
 
 } // namespace forms

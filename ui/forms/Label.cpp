@@ -23,7 +23,7 @@ void Label::SetCaption(const QString& caption) {
     setAccessibleName(caption);
 }
 
-void Label::SetAlignment(int alignment) {
+void Label::SetAlignment(TextAlignment alignment) {
     alignment_ = alignment;
     update();
 }
@@ -67,7 +67,7 @@ QFont Label::Fit(QTextLayout& layout) const {
 void Label::paintEvent(QPaintEvent*) {
     // Shaping Arabic text is the costly part of a paint: lay the caption out
     // again only when something that places its letters has changed.
-    const Laid key{text(), font(), alignment_, shrinkToFit_, size()};
+    const LayoutKey key{text(), font(), alignment_, shrinkToFit_, size()};
     if (!layout_ || !(key == laidOut_)) {
         layout_ = std::make_unique<QTextLayout>(text());
         layout_->setCacheEnabled(true);
@@ -81,9 +81,9 @@ void Label::paintEvent(QPaintEvent*) {
 
 bool Label::LayOut(QTextLayout& layout, const QFont& font) const {
     Qt::Alignment horizontal = Qt::AlignLeft;
-    if (alignment_ == RightJustify)
+    if (alignment_ == TextAlignment::RightJustify)
         horizontal = Qt::AlignRight;
-    else if (alignment_ == Center)
+    else if (alignment_ == TextAlignment::Center)
         horizontal = Qt::AlignHCenter;
     // Right-to-left base direction; the alignment is absolute, not mirrored.
     QTextOption option(horizontal | Qt::AlignAbsolute);

@@ -11,19 +11,20 @@ class QTextLayout;
 
 namespace forms {
 
+// Where a label's caption stands in its box, in the design's numbering.
+enum class TextAlignment { LeftJustify = 0, RightJustify = 1, Center = 2 };
+
 class Label : public QLabel, public Control {
     Q_OBJECT
 public:
-    enum : int { LeftJustify = 0, RightJustify = 1, Center = 2 };
-
     explicit Label(QWidget* container);
     ~Label() override;
 
     QString Caption() const { return text(); }
     void SetCaption(const QString& caption);
     // Absolute: right means the right edge, whatever the text's direction.
-    int Alignment() const { return alignment_; }
-    void SetAlignment(int alignment);
+    TextAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TextAlignment alignment);
     // The size in points as set (15.75 stays 15.75).
     float FontSize() const { return font_.points; }
     void SetFontSize(float points);
@@ -50,25 +51,29 @@ protected:
 
 private:
     // What the caption's layout was made from.
-    struct Laid {
+    struct LayoutKey {
         QString text;
         QFont font;
-        int alignment = 0;
+        TextAlignment alignment = TextAlignment::LeftJustify;
         bool shrink = false;
         QSize size;
-        bool operator==(const Laid&) const = default;
+        bool operator==(const LayoutKey&) const = default;
     };
     // Lays the caption out in the font; false when it needs more room.
     bool LayOut(QTextLayout& layout, const QFont& font) const;
     // Lays the caption out in the font it is drawn with, and returns that font.
     QFont Fit(QTextLayout& layout) const;
 
-    int alignment_ = LeftJustify;
+    TextAlignment alignment_ = TextAlignment::LeftJustify;
     DesignFont font_;
     bool shrinkToFit_ = false;
     ClickTracker click_;
     std::unique_ptr<QTextLayout> layout_;
-    Laid laidOut_;
+    LayoutKey laidOut_;
+
+    FORMS_HIDE_QT_PROPERTIES(QLabel);
+    using QLabel::alignment;
+    using QLabel::setAlignment;
 };
 
 } // namespace forms

@@ -15,6 +15,8 @@ public:
     void SetPoints(float x1, float y1, float x2, float y2);
     void SetBorderColor(const QColor& color);
     void SetBorderWidth(int pixels);
+    // Brings the line in front of the other controls of its window.
+    void ZOrder() { raise(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

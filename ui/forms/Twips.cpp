@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QString>
 #include <cmath>
 
 namespace forms {
@@ -63,10 +62,6 @@ float ScreenWidth() {
 float ScreenHeight() {
     const QScreen* screen = Screen();
     return screen ? ToTwipsY(screen->geometry().height()) : 0.0f;
-}
-
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 } // namespace forms

@@ -3,9 +3,6 @@
 
 #include <QPoint>
 #include <QRect>
-#include <string_view>
-
-class QString;
 
 namespace forms {
 
@@ -25,8 +22,5 @@ float ToTwipsY(int pixels);
 // The whole primary screen, in twips.
 float ScreenWidth();
 float ScreenHeight();
-
-// A UTF-8 text as Qt holds it.
-QString Text(std::string_view utf8);
 
 } // namespace forms

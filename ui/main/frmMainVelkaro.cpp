@@ -4,11 +4,12 @@
 
 #include "Texts.h"
 #include "forms/Twips.h"
+#include "forms/Utf8.h"
 #include "frmAbout.h"
 #include "mdlArayValues.h"
 
+using forms::FromUtf8;
 using forms::Label;
-using forms::Text;
 
 namespace {
 
@@ -28,7 +29,7 @@ std::string Joined(const std::array<std::string_view, 2>& parts) {
 } // namespace
 
 frmMainVelkaro::frmMainVelkaro()
-    : Form(Border::FixedSingle, 6000, 4545)
+    : Form(forms::BorderStyle::FixedSingle, 6000, 4545)
     , lblMain(this)
     , lblQu1(this)
     , lblNoList(this)
@@ -36,66 +37,64 @@ frmMainVelkaro::frmMainVelkaro()
     , cmdNo(this)
     , cmdStart(this)
     , cmdWrong(this) {
-    SetCaption(Text(texts::kProductName));
+    SetCaption(FromUtf8(texts::kProductName));
     // From pixmaps: an icon made from a file name without suffix would load
     // the MIME database to find its format.
     QIcon icon(QPixmap(QStringLiteral(":/pictures/icon32")));
     icon.addPixmap(QPixmap(QStringLiteral(":/pictures/icon16")));
-    setWindowIcon(icon);
+    SetIcon(icon);
     SetBackColor(palette().color(QPalette::Button));
 
-    cmdYes.setObjectName(QStringLiteral("cmdYes"));
-    cmdYes.SetCaption(Text(texts::kYes));
+    cmdYes.SetName("cmdYes");
+    cmdYes.SetCaption(FromUtf8(texts::kYes));
     cmdYes.Move(2400, 3720, 1080, 735);
     cmdYes.SetPicture(QPixmap(QStringLiteral(":/pictures/yes")));
     cmdYes.SetVisible(false);
 
-    cmdNo.setObjectName(QStringLiteral("cmdNo"));
-    cmdNo.SetCaption(Text(texts::kNo));
+    cmdNo.SetName("cmdNo");
+    cmdNo.SetCaption(FromUtf8(texts::kNo));
     cmdNo.Move(709, 3720, 1080, 735);
     cmdNo.SetPicture(QPixmap(QStringLiteral(":/pictures/no")));
     cmdNo.SetVisible(false);
 
-    cmdStart.setObjectName(QStringLiteral("cmdStart"));
+    cmdStart.SetName("cmdStart");
     cmdStart.Move(2093, 1680, 1815, 2040);
     cmdStart.SetFont(kStartFont);
     // 90 x 120 pixels shown at 0.9375 x 1.25 inches.
     cmdStart.SetPicture(QPixmap(QStringLiteral(":/pictures/start")), 1350, 1800);
-    cmdStart.setAccessibleName(Text(texts::kStartName));
+    cmdStart.SetSpokenName(FromUtf8(texts::kStartName));
 
-    lblMain.setObjectName(QStringLiteral("lblMain"));
-    lblMain.SetCaption(Text(texts::kInstruction));
+    lblMain.SetName("lblMain");
+    lblMain.SetCaption(FromUtf8(texts::kInstruction));
     lblMain.Move(1133, 0, 3735, 855);
     lblMain.SetFont(kArabicBold);
     lblMain.SetForeColor(kBlue);
-    lblMain.SetAlignment(Label::RightJustify);
+    lblMain.SetAlignment(forms::TextAlignment::RightJustify);
 
-    lblQu1.setObjectName(QStringLiteral("lblQu1"));
-    lblQu1.SetCaption(Text(texts::kCardQuestion));
+    lblQu1.SetName("lblQu1");
+    lblQu1.SetCaption(FromUtf8(texts::kCardQuestion));
     lblQu1.Move(1388, 240, 3225, 480);
     lblQu1.SetFont(kArabicBold);
     lblQu1.SetForeColor(kRed);
-    lblQu1.SetAlignment(Label::RightJustify);
+    lblQu1.SetAlignment(forms::TextAlignment::RightJustify);
     // The range questions are longer than the label: one line, a little smaller.
     lblQu1.SetShrinkToFit(true);
     lblQu1.SetVisible(false);
 
-    lblNoList.setObjectName(QStringLiteral("lblNoList"));
+    lblNoList.SetName("lblNoList");
     lblNoList.Move(360, 960, 5175, 2295);
     lblNoList.SetFont(kArabicBold);
     lblNoList.SetForeColor(kBlue);
-    lblNoList.SetAlignment(Label::RightJustify);
+    lblNoList.SetAlignment(forms::TextAlignment::RightJustify);
     lblNoList.SetVisible(false);
 
-    cmdWrong.setObjectName(QStringLiteral("cmdWrong"));
-    cmdWrong.SetCaption(Text(texts::kWrong));
+    cmdWrong.SetName("cmdWrong");
+    cmdWrong.SetCaption(FromUtf8(texts::kWrong));
     cmdWrong.Move(kWrongRightOfCorrect, 3720, 1095, 735);
     cmdWrong.SetPicture(QPixmap(QStringLiteral(":/pictures/wrong32")));
     cmdWrong.SetVisible(false);
 
-    // Labels take no focus; the buttons in the order of their tab indexes.
-    for (Label* label : {&lblMain, &lblQu1, &lblNoList})
-        label->setFocusPolicy(Qt::NoFocus);
+    // The buttons in the order of their tab indexes; labels take no focus.
     SetTabOrder({&cmdYes, &cmdNo, &cmdStart, &cmdWrong});
 
     connect(&cmdStart, &forms::CommandButton::Click, this, &frmMainVelkaro::cmdStart_Click);
@@ -126,13 +125,13 @@ void frmMainVelkaro::Form_Unload(int& /*Cancel*/) {
 }
 
 void frmMainVelkaro::ResetGame() {
-    BlankCandidates(aryCandidates);
+    engine::BlankCandidates(aryCandidates);
     intStep = 0;
     lblMain.SetVisible(true);
     lblQu1.SetVisible(false);
-    lblQu1.SetCaption(Text(texts::kCardQuestionAfterReset));
+    lblQu1.SetCaption(FromUtf8(texts::kCardQuestionAfterReset));
     lblNoList.SetVisible(false);
-    lblNoList.SetAlignment(Label::RightJustify);
+    lblNoList.SetAlignment(forms::TextAlignment::RightJustify);
     lblNoList.SetFontSize(16);
     cmdStart.SetVisible(true);
     cmdYes.SetVisible(false);
@@ -140,7 +139,7 @@ void frmMainVelkaro::ResetGame() {
     cmdNo.SetVisible(false);
     cmdNo.SetEnabled(false);
     cmdWrong.SetVisible(false);
-    SetCaption(Text(texts::kProductName));
+    SetCaption(FromUtf8(texts::kProductName));
 }
 
 void frmMainVelkaro::cmdStart_Click() {
@@ -152,49 +151,49 @@ void frmMainVelkaro::cmdStart_Click() {
     cmdNo.SetEnabled(true);
     lblQu1.SetVisible(true);
     lblNoList.SetVisible(true);
-    lblNoList.SetCaption(Text(strCard1));
-    SetCaption(Text(texts::kPageTitles[0]));
-    cmdYes.SetCaption(Text(texts::kYes));
-    cmdNo.SetCaption(Text(texts::kNo));
+    lblNoList.SetCaption(FromUtf8(strCard1));
+    SetCaption(FromUtf8(texts::kPageTitles[0]));
+    cmdYes.SetCaption(FromUtf8(texts::kYes));
+    cmdNo.SetCaption(FromUtf8(texts::kNo));
 }
 
 void frmMainVelkaro::cmdYes_Click() {
-    AnswerQuestion(Answer::Yes);
+    AnswerQuestion(engine::Answer::Yes);
 }
 
 void frmMainVelkaro::cmdNo_Click() {
-    AnswerQuestion(Answer::No);
+    AnswerQuestion(engine::Answer::No);
 }
 
-void frmMainVelkaro::AnswerQuestion(Answer answer) {
+void frmMainVelkaro::AnswerQuestion(engine::Answer answer) {
     const int k = ++intStep;
-    if (k < 1 || k > kQuestionCount) {
+    if (k < 1 || k > engine::kQuestionCount) {
         ResetGame();
         return;
     }
-    if (k < kQuestionCount)
-        SetCaption(Text(texts::kPageTitles[static_cast<std::size_t>(k)]));
-    UpdateCandidates(aryCandidates, k, answer);
+    if (k < engine::kQuestionCount)
+        SetCaption(FromUtf8(texts::kPageTitles[static_cast<std::size_t>(k)]));
+    engine::UpdateCandidates(aryCandidates, k, answer);
     switch (k) {
     case 1:
-        lblNoList.SetCaption(Text(strCard2));
+        lblNoList.SetCaption(FromUtf8(strCard2));
         break;
     case 2:
-        lblNoList.SetCaption(Text(strCard3));
+        lblNoList.SetCaption(FromUtf8(strCard3));
         break;
     case 3:
-        lblNoList.SetCaption(Text(strCard4));
+        lblNoList.SetCaption(FromUtf8(strCard4));
         break;
     case 4:
-        lblNoList.SetCaption(Text(strCard5));
+        lblNoList.SetCaption(FromUtf8(strCard5));
         break;
     case 5:
-        lblNoList.SetCaption(Text(texts::kBlankMarker));
-        lblQu1.SetCaption(Text(texts::kRange1Question));
+        lblNoList.SetCaption(FromUtf8(texts::kBlankMarker));
+        lblQu1.SetCaption(FromUtf8(texts::kRange1Question));
         break;
     case 6:
-        lblNoList.SetCaption(Text(texts::kBlankMarker));
-        lblQu1.SetCaption(Text(texts::kRange2Question));
+        lblNoList.SetCaption(FromUtf8(texts::kBlankMarker));
+        lblQu1.SetCaption(FromUtf8(texts::kRange2Question));
         break;
     default:
         ShowResult();
@@ -204,22 +203,22 @@ void frmMainVelkaro::AnswerQuestion(Answer answer) {
 
 void frmMainVelkaro::ShowResult() {
     // The number screen, with the first candidate left.
-    lblNoList.SetAlignment(Label::Center);
+    lblNoList.SetAlignment(forms::TextAlignment::Center);
     lblNoList.SetFontSize(100);
-    lblNoList.SetCaption(Text(aryCandidates[FindResultSlot(aryCandidates)]));
-    lblQu1.SetCaption(Text(texts::kYourNumberIs));
-    cmdYes.SetCaption(Text(texts::kCorrect));
+    lblNoList.SetCaption(FromUtf8(aryCandidates[engine::FindResultSlot(aryCandidates)]));
+    lblQu1.SetCaption(FromUtf8(texts::kYourNumberIs));
+    cmdYes.SetCaption(FromUtf8(texts::kCorrect));
     cmdNo.SetVisible(false);
     cmdWrong.SetVisible(true);
     cmdWrong.SetLeft(kWrongLeftOfCorrect);
 
     // No number fitted the answers: the check-yourself screen over it.
     if (lblNoList.Caption().isEmpty()) {
-        lblNoList.SetCaption(Text(texts::kCheckYourself));
-        lblNoList.SetAlignment(Label::Center);
+        lblNoList.SetCaption(FromUtf8(texts::kCheckYourself));
+        lblNoList.SetAlignment(forms::TextAlignment::Center);
         lblNoList.SetFontSize(50);
         lblQu1.SetVisible(false);
-        cmdYes.SetCaption(Text(texts::kBack));
+        cmdYes.SetCaption(FromUtf8(texts::kBack));
         cmdNo.SetVisible(false);
         cmdWrong.SetVisible(false);
     }

@@ -29,7 +29,7 @@ private:
     void cmdWrong_GotFocus();
 
     // One answer: counts it, turns the page or shows the result.
-    void AnswerQuestion(Answer answer);
+    void AnswerQuestion(engine::Answer answer);
     void ShowResult();
 
     // Created in the order they are stacked, labels beneath the buttons.
@@ -44,7 +44,7 @@ private:
     std::string strCard1, strCard2, strCard3, strCard4, strCard5;
     // The answers given in this game, and the numbers still possible.
     std::int16_t intStep = 0;
-    TextSlots aryCandidates;
+    engine::TextSlots aryCandidates;
 
     friend struct frmMainVelkaroTestAccess;
 };
