@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Identity.h"
 #include "frmMainVelkaro.h"
 
 namespace {
@@ -31,8 +32,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velkaro"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationName(QStringLiteral(VELKARO_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(VELKARO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKARO_APP_ID));
     // The program ends from the About window alone.
     QApplication::setQuitOnLastWindowClosed(false);
