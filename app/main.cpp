@@ -1,38 +1,21 @@
-// Start-up: the main window, then the event loop until the About window ends
+// Start-up: the command line, then the main window and the event loop until the About window ends
 // the program.
 #include <QApplication>
-#include <cstdio>
-#include <cstdlib>
 
+#include "CommandLine.h"
+#include "Identity.h"
+#include "StartupErrors.h"
 #include "frmMainVelkaro.h"
 
-namespace {
-
-// On Linux Qt aborts when it finds no display; say so plainly instead.
-bool DisplayAvailable() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value && *value;
-    };
-    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
-#else
-    return true;
-#endif
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
-    if (!DisplayAvailable()) {
-        std::fputs("velkaro: no display to show the game on; without one, run it under Xvfb: "
-                   "xvfb-run -a velkaro\n",
-                   stderr);
-        return 1;
-    }
+    QApplication::setApplicationName(QStringLiteral(VELKARO_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(VELKARO_VERSION));
+    if (const auto exitCode = app::ReadCommandLine(argc, argv))
+        return *exitCode;
+
+    app::StartupErrors startupErrors;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velkaro"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    startupErrors.Done();
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKARO_APP_ID));
     // The program ends from the About window alone.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "Maker.h"
+#include "Identity.h"
 
 namespace texts {
 
@@ -12,7 +12,10 @@ namespace texts {
 // list label on the two range pages.
 inline constexpr std::string_view kBlankMarker = " ";
 
+// The window title and the About window's title, as designed; the project's name in CMake, which
+// names the program everywhere else, is the same text.
 inline constexpr std::string_view kProductName = "Velkaro";
+static_assert(kProductName == VELKARO_NAME);
 
 // The card lines, each joined from two fixed parts when the main window loads.
 inline constexpr std::array<std::array<std::string_view, 2>, 5> kCardTextParts{{
