@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "Texts.h"
+#include "forms/Picture.h"
 #include "forms/Twips.h"
 
 using forms::Label;
@@ -75,7 +76,7 @@ frmAbout::frmAbout()
     Command1.setObjectName(QStringLiteral("Command1"));
     Command1.SetCaption(Text(texts::kExit));
     Command1.Move(2070, 3600, 1215, 975);
-    Command1.SetPicture(QPixmap(QStringLiteral(":/pictures/exit")));
+    Command1.SetPicture(forms::Picture(QStringLiteral(":/pictures/exit")));
 
     Label7.setObjectName(QStringLiteral("Label7"));
     Design(Label7, texts::kAboutGreeting, -3360, 3000, 3975, 255, Label::RightJustify, kYellow);

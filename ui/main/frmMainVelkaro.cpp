@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "Texts.h"
+#include "forms/Picture.h"
 #include "forms/Twips.h"
 #include "frmAbout.h"
 #include "mdlArayValues.h"
@@ -39,28 +40,28 @@ frmMainVelkaro::frmMainVelkaro()
     SetCaption(Text(texts::kProductName));
     // From pixmaps: an icon made from a file name without suffix would load
     // the MIME database to find its format.
-    QIcon icon(QPixmap(QStringLiteral(":/pictures/icon32")));
-    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/icon16")));
+    QIcon icon(forms::Picture(QStringLiteral(":/pictures/icon32")));
+    icon.addPixmap(forms::Picture(QStringLiteral(":/pictures/icon16")));
     setWindowIcon(icon);
     SetBackColor(palette().color(QPalette::Button));
 
     cmdYes.setObjectName(QStringLiteral("cmdYes"));
     cmdYes.SetCaption(Text(texts::kYes));
     cmdYes.Move(2400, 3720, 1080, 735);
-    cmdYes.SetPicture(QPixmap(QStringLiteral(":/pictures/yes")));
+    cmdYes.SetPicture(forms::Picture(QStringLiteral(":/pictures/yes")));
     cmdYes.SetVisible(false);
 
     cmdNo.setObjectName(QStringLiteral("cmdNo"));
     cmdNo.SetCaption(Text(texts::kNo));
     cmdNo.Move(709, 3720, 1080, 735);
-    cmdNo.SetPicture(QPixmap(QStringLiteral(":/pictures/no")));
+    cmdNo.SetPicture(forms::Picture(QStringLiteral(":/pictures/no")));
     cmdNo.SetVisible(false);
 
     cmdStart.setObjectName(QStringLiteral("cmdStart"));
     cmdStart.Move(2093, 1680, 1815, 2040);
     cmdStart.SetFont(kStartFont);
     // 90 x 120 pixels shown at 0.9375 x 1.25 inches.
-    cmdStart.SetPicture(QPixmap(QStringLiteral(":/pictures/start")), 1350, 1800);
+    cmdStart.SetPicture(forms::Picture(QStringLiteral(":/pictures/start")), 1350, 1800);
     cmdStart.setAccessibleName(Text(texts::kStartName));
 
     lblMain.setObjectName(QStringLiteral("lblMain"));
@@ -90,7 +91,7 @@ frmMainVelkaro::frmMainVelkaro()
     cmdWrong.setObjectName(QStringLiteral("cmdWrong"));
     cmdWrong.SetCaption(Text(texts::kWrong));
     cmdWrong.Move(kWrongRightOfCorrect, 3720, 1095, 735);
-    cmdWrong.SetPicture(QPixmap(QStringLiteral(":/pictures/wrong32")));
+    cmdWrong.SetPicture(forms::Picture(QStringLiteral(":/pictures/wrong32")));
     cmdWrong.SetVisible(false);
 
     // Labels take no focus; the buttons in the order of their tab indexes.
