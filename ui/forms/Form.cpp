@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWindow>
@@ -50,8 +51,12 @@ Form::Form(Border border, float clientWidth, float clientHeight)
     setContentsMargins(frame, frame, frame, frame);
     setFixedSize(QSize(ToPixelsX(clientWidth), ToPixelsY(clientHeight)).grownBy(contentsMargins()));
     // The native window exists from here on, so that the platform can tell
-    // its frame before the first show.
-    create();
+    // its frame before the first show. An X11 window manager frames a window
+    // only once it is shown, so there the frame is nothing either way, and an
+    // early native window would only send the title, the icon and each move
+    // to the server one by one instead of with the window.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        create();
 }
 
 Form::~Form() {
