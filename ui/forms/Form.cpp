@@ -155,7 +155,9 @@ void Form::showEvent(QShowEvent* event) {
 
 void Form::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (border_ == Border::FixedDialogNoTitle) {
+    // The frame lies outside the client area: a repaint inside it (the
+    // greeting moving along) leaves the frame alone.
+    if (border_ == Border::FixedDialogNoTitle && !contentsRect().contains(event->rect())) {
         QPainter painter(this);
         QPalette frame = palette();
         frame.setColor(QPalette::Window, frame.color(QPalette::Button));
