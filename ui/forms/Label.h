@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 #include <memory>
 
 #include "Control.h"
@@ -69,6 +70,10 @@ private:
     ClickTracker click_;
     std::unique_ptr<QTextLayout> layout_;
     Laid laidOut_;
+    // The laid-out caption drawn once more, for the paints that follow.
+    bool paintedAsLaid_ = false;
+    QPixmap picture_;
+    QColor pictureColor_;
 };
 
 } // namespace forms
