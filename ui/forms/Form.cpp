@@ -157,14 +157,26 @@ void Form::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     // The frame lies outside the client area: a repaint inside it (the
     // greeting moving along) leaves the frame alone.
-    if (border_ == Border::FixedDialogNoTitle && !contentsRect().contains(event->rect())) {
-        QPainter painter(this);
+    if (border_ != Border::FixedDialogNoTitle || contentsRect().contains(event->rect()))
+        return;
+    // Drawn once into a picture, which the repaints copy from (only within
+    // the repainted part).
+    const qreal ratio = devicePixelRatioF();
+    if (frame_.size() != size() * ratio || frame_.devicePixelRatio() != ratio ||
+        framePalette_ != palette().cacheKey()) {
+        frame_ = QPixmap(size() * ratio);
+        frame_.setDevicePixelRatio(ratio);
+        frame_.fill(Qt::transparent);
+        QPainter painter(&frame_);
         QPalette frame = palette();
         frame.setColor(QPalette::Window, frame.color(QPalette::Button));
         qDrawWinPanel(&painter, rect(), frame, false, nullptr);
         painter.setPen(frame.color(QPalette::Button));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        framePalette_ = palette().cacheKey();
     }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, frame_);
 }
 
 void Form::mousePressEvent(QMouseEvent* event) {
