@@ -19,12 +19,16 @@ std::int64_t NowNs() {
     return std::int64_t{ts.tv_sec} * 1'000'000'000 + ts.tv_nsec;
 }
 
-void XRoundTrip() {
+unsigned XRoundTrip() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11)
-        return;
+        return 0;
     xcb_connection_t* connection = x11->connection();
-    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    // Requests are numbered from 1 on each connection (the number wraps at
+    // 2^32, far beyond what these programs send).
+    const xcb_get_input_focus_cookie_t cookie = xcb_get_input_focus(connection);
+    std::free(xcb_get_input_focus_reply(connection, cookie, nullptr));
+    return cookie.sequence;
 }
 
 namespace {

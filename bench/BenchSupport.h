@@ -13,8 +13,9 @@ std::int64_t NowNs();
 
 // Waits until the X server has handled every request sent so far (a
 // GetInputFocus round trip on Qt's own connection). Does nothing on a
-// platform other than xcb.
-void XRoundTrip();
+// platform other than xcb. Returns how many requests the program has sent
+// to the server, this one included (0 on another platform).
+unsigned XRoundTrip();
 
 // A "Vm..." line of /proc/<pid>/status in kB (pid 0: this process), -1 if absent.
 long StatusKb(pid_t pid, const char* field);

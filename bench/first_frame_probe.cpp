@@ -3,11 +3,16 @@
 // the times since the launcher's exec and the peak resident memory, then ends
 // the program. The launcher puts its CLOCK_MONOTONIC reading, taken just
 // before exec, in VELKARO_BENCH_T0_NS.
+//
+// Also tells how many paint events there were (and how many of them the
+// window itself had) and how many requests the program sent to the X server.
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 
 #include "BenchSupport.h"
 
@@ -28,6 +33,12 @@ protected:
         if (event->type() == QEvent::Paint && receiver->isWidgetType()) {
             if (paints_++ == 0)
                 firstPaint_ = bench::NowNs();
+            auto* widget = static_cast<QWidget*>(receiver);
+            if (widget->isWindow())
+                ++windowPaints_;
+            if (tracePaints_)
+                std::fprintf(stderr, "paint %s %s\n", widget->metaObject()->className(),
+                             qPrintable(widget->objectName()));
             return false;
         }
         if (event->type() != QEvent::Expose || !receiver->isWindowType())
@@ -41,16 +52,22 @@ protected:
         static_cast<QObject*>(window)->event(event);
         if (!window->isExposed() || paints_ == 0)
             return true;
-        bench::XRoundTrip();
+        const unsigned requests = bench::XRoundTrip();
         const std::int64_t frame = bench::NowNs();
         const auto ms = [this](std::int64_t t) { return (t - t0_) / 1e6; };
         std::printf("velkaro-bench-frame first_frame_ms=%.3f loaded_ms=%.3f qapplication_ms=%.3f "
                     "first_expose_ms=%.3f first_paint_ms=%.3f paint_events=%d "
-                    "vmhwm_kb=%ld vmrss_kb=%ld window=%dx%d\n",
+                    "window_paint_events=%d x_requests=%u vmhwm_kb=%ld vmrss_kb=%ld "
+                    "window=%dx%d\n",
                     ms(frame), ms(kLoaded), ms(created_), ms(firstExpose_), ms(firstPaint_),
-                    paints_, bench::StatusKb(0, "VmHWM"), bench::StatusKb(0, "VmRSS"),
-                    window->width(), window->height());
+                    paints_, windowPaints_, requests, bench::StatusKb(0, "VmHWM"),
+                    bench::StatusKb(0, "VmRSS"), window->width(), window->height());
         std::fflush(stdout);
+        // VELKARO_BENCH_SMAPS=FILE: where the resident memory lies, mapping by mapping.
+        if (const char* smaps = std::getenv("VELKARO_BENCH_SMAPS")) {
+            std::ifstream in("/proc/self/smaps");
+            std::ofstream(smaps) << in.rdbuf();
+        }
         std::_Exit(0);
     }
 
@@ -60,6 +77,9 @@ private:
     std::int64_t firstExpose_ = 0;
     std::int64_t firstPaint_ = 0;
     int paints_ = 0;
+    int windowPaints_ = 0;
+    // VELKARO_BENCH_PAINTS set: each paint event's widget on standard error.
+    const bool tracePaints_ = std::getenv("VELKARO_BENCH_PAINTS") != nullptr;
 };
 
 void InstallProbe() {

@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "Texts.h"
+#include "forms/Picture.h"
 #include "forms/Twips.h"
 #include "forms/Utf8.h"
 
@@ -76,7 +77,7 @@ frmAbout::frmAbout()
     Command1.SetName("Command1");
     Command1.SetCaption(FromUtf8(texts::kExit));
     Command1.Move(2070, 3600, 1215, 975);
-    Command1.SetPicture(QPixmap(QStringLiteral(":/pictures/exit")));
+    Command1.SetPicture(forms::Picture(QStringLiteral(":/pictures/exit")));
 
     Label7.SetName("Label7");
     Design(Label7, texts::kAboutGreeting, -3360, 3000, 3975, 255,

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWindow>
@@ -50,8 +51,12 @@ Form::Form(BorderStyle border, float clientWidth, float clientHeight)
     setContentsMargins(frame, frame, frame, frame);
     setFixedSize(QSize(ToPixelsX(clientWidth), ToPixelsY(clientHeight)).grownBy(contentsMargins()));
     // The native window exists from here on, so that the platform can tell
-    // its frame before the first show.
-    create();
+    // its frame before the first show. An X11 window manager frames a window
+    // only once it is shown, so there the frame is nothing either way, and an
+    // early native window would only send the title, the icon and each move
+    // to the server one by one instead of with the window.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        create();
 }
 
 Form::~Form() {
@@ -154,14 +159,28 @@ void Form::showEvent(QShowEvent* event) {
 
 void Form::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (border_ == BorderStyle::FixedDialogNoTitle) {
-        QPainter painter(this);
+    // The frame lies outside the client area: a repaint inside it (the
+    // greeting moving along) leaves the frame alone.
+    if (border_ != BorderStyle::FixedDialogNoTitle || contentsRect().contains(event->rect()))
+        return;
+    // Drawn once into a picture, which the repaints copy from (only within
+    // the repainted part).
+    const qreal ratio = devicePixelRatioF();
+    if (frame_.size() != size() * ratio || frame_.devicePixelRatio() != ratio ||
+        framePalette_ != palette().cacheKey()) {
+        frame_ = QPixmap(size() * ratio);
+        frame_.setDevicePixelRatio(ratio);
+        frame_.fill(Qt::transparent);
+        QPainter painter(&frame_);
         QPalette frame = palette();
         frame.setColor(QPalette::Window, frame.color(QPalette::Button));
         qDrawWinPanel(&painter, rect(), frame, false, nullptr);
         painter.setPen(frame.color(QPalette::Button));
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        framePalette_ = palette().cacheKey();
     }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, frame_);
 }
 
 void Form::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPixmap>
 #include <QWidget>
 #include <initializer_list>
 
@@ -79,6 +80,9 @@ private:
     float left_ = 0, top_ = 0;
     ClickTracker click_;
     bool shown_ = false;
+    // The dialog frame as drawn, and the palette it was drawn in.
+    QPixmap frame_;
+    qint64 framePalette_ = 0;
 };
 
 // Where a window of the outer size stands in the middle of the screen.

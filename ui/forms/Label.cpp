@@ -73,9 +73,30 @@ void Label::paintEvent(QPaintEvent*) {
         layout_->setCacheEnabled(true);
         Fit(*layout_);
         laidOut_ = key;
+        picture_ = QPixmap();
+        paintedAsLaid_ = false;
     }
+    // A caption painted again as it was (the greeting moving along) is drawn
+    // from a picture of it, made the second time.
+    const QColor color = palette().color(QPalette::WindowText);
+    const qreal ratio = devicePixelRatioF();
+    if (paintedAsLaid_ &&
+        (picture_.isNull() || pictureColor_ != color || picture_.devicePixelRatio() != ratio)) {
+        picture_ = QPixmap(size() * ratio);
+        picture_.setDevicePixelRatio(ratio);
+        picture_.fill(Qt::transparent);
+        QPainter onPicture(&picture_);
+        onPicture.setPen(color);
+        layout_->draw(&onPicture, QPointF());
+        pictureColor_ = color;
+    }
+    paintedAsLaid_ = true;
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
+    if (!picture_.isNull() && pictureColor_ == color) {
+        painter.drawPixmap(0, 0, picture_);
+        return;
+    }
+    painter.setPen(color);
     layout_->draw(&painter, QPointF());
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 #include <memory>
 
 #include "Control.h"
@@ -70,6 +71,10 @@ private:
     ClickTracker click_;
     std::unique_ptr<QTextLayout> layout_;
     LayoutKey laidOut_;
+    // The laid-out caption drawn once more, for the paints that follow.
+    bool paintedAsLaid_ = false;
+    QPixmap picture_;
+    QColor pictureColor_;
 
     FORMS_HIDE_QT_PROPERTIES(QLabel);
     using QLabel::alignment;

@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "Texts.h"
+#include "forms/Picture.h"
 #include "forms/Twips.h"
 #include "forms/Utf8.h"
 #include "frmAbout.h"
@@ -40,28 +41,28 @@ frmMainVelkaro::frmMainVelkaro()
     SetCaption(FromUtf8(texts::kProductName));
     // From pixmaps: an icon made from a file name without suffix would load
     // the MIME database to find its format.
-    QIcon icon(QPixmap(QStringLiteral(":/pictures/icon32")));
-    icon.addPixmap(QPixmap(QStringLiteral(":/pictures/icon16")));
+    QIcon icon(forms::Picture(QStringLiteral(":/pictures/icon32")));
+    icon.addPixmap(forms::Picture(QStringLiteral(":/pictures/icon16")));
     SetIcon(icon);
     SetBackColor(palette().color(QPalette::Button));
 
     cmdYes.SetName("cmdYes");
     cmdYes.SetCaption(FromUtf8(texts::kYes));
     cmdYes.Move(2400, 3720, 1080, 735);
-    cmdYes.SetPicture(QPixmap(QStringLiteral(":/pictures/yes")));
+    cmdYes.SetPicture(forms::Picture(QStringLiteral(":/pictures/yes")));
     cmdYes.SetVisible(false);
 
     cmdNo.SetName("cmdNo");
     cmdNo.SetCaption(FromUtf8(texts::kNo));
     cmdNo.Move(709, 3720, 1080, 735);
-    cmdNo.SetPicture(QPixmap(QStringLiteral(":/pictures/no")));
+    cmdNo.SetPicture(forms::Picture(QStringLiteral(":/pictures/no")));
     cmdNo.SetVisible(false);
 
     cmdStart.SetName("cmdStart");
     cmdStart.Move(2093, 1680, 1815, 2040);
     cmdStart.SetFont(kStartFont);
     // 90 x 120 pixels shown at 0.9375 x 1.25 inches.
-    cmdStart.SetPicture(QPixmap(QStringLiteral(":/pictures/start")), 1350, 1800);
+    cmdStart.SetPicture(forms::Picture(QStringLiteral(":/pictures/start")), 1350, 1800);
     cmdStart.SetSpokenName(FromUtf8(texts::kStartName));
 
     lblMain.SetName("lblMain");
@@ -91,7 +92,7 @@ frmMainVelkaro::frmMainVelkaro()
     cmdWrong.SetName("cmdWrong");
     cmdWrong.SetCaption(FromUtf8(texts::kWrong));
     cmdWrong.Move(kWrongRightOfCorrect, 3720, 1095, 735);
-    cmdWrong.SetPicture(QPixmap(QStringLiteral(":/pictures/wrong32")));
+    cmdWrong.SetPicture(forms::Picture(QStringLiteral(":/pictures/wrong32")));
     cmdWrong.SetVisible(false);
 
     // The buttons in the order of their tab indexes; labels take no focus.
