@@ -13,6 +13,13 @@ int main(int argc, char* argv[]) {
     if (const auto exitCode = app::ReadCommandLine(argc, argv))
         return *exitCode;
 
+    // With shared-memory images every repaint on X11 waits for the server's
+    // answer to the one before; the greeting repaints a hundred times a second
+    // and costs half as much without them. The windows are small: their pixels
+    // go over the connection. Whoever sets the variable keeps their choice.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+
     app::StartupErrors startupErrors;
     QApplication app(argc, argv);
     startupErrors.Done();
