@@ -274,6 +274,51 @@ private slots:
         QCOMPARE(s.cmdYes.accessibleName(), Text(texts::kCorrect));
     }
 
+    // The keyboard alone plays: the focus is on a shown button after every
+    // press. A first game with Space, every answer Yes, which no number
+    // fits; a second with Return and Enter, Tab once to reach No; a third
+    // begins.
+    void keyboardAlone_playsGameAfterGame() {
+        Screen s = Open();
+        const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(window->focusWidget(), key, modifiers);
+            const QWidget* focus = window->focusWidget();
+            return focus && focus->isVisible() ? focus->objectName() : QStringLiteral("none");
+        };
+        QCOMPARE(window->focusWidget(), &s.cmdStart);
+        QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
+        for (int page = 2; page <= 7; ++page) {
+            QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
+            QCOMPARE(window->Caption(), Title(page));
+        }
+        // Start is hidden: a key sent to it does nothing.
+        QTest::keyClick(&s.cmdStart, Qt::Key_Space);
+        QCOMPARE(s.lblQu1.Caption(), Text(texts::kRange2Question));
+        QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblNoList cmdYes"));
+        QCOMPARE(s.lblNoList.Caption(), Text(texts::kCheckYourself));
+        QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdStart"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
+
+        QCOMPARE(press(Qt::Key_Return), QStringLiteral("cmdYes"));
+        QCOMPARE(window->Caption(), Title(1));
+        QCOMPARE(press(Qt::Key_Tab), QStringLiteral("cmdNo"));
+        for (int answer = 1; answer <= 6; ++answer)
+            QCOMPARE(answer % 2 ? press(Qt::Key_Return) : press(Qt::Key_Enter, Qt::KeypadModifier),
+                     QStringLiteral("cmdNo"));
+        // No goes with the last answer; the Wrong button passes the focus on.
+        QCOMPARE(press(Qt::Key_Return), QStringLiteral("cmdYes"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdWrong"));
+        QCOMPARE(s.lblNoList.Caption(), QStringLiteral("0"));
+        QCOMPARE(press(Qt::Key_Return), QStringLiteral("cmdStart"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
+        QCOMPARE(window->Caption(), QStringLiteral("Velkaro"));
+
+        QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
+        QCOMPARE(s.lblQu1.Caption(), Text(texts::kCardQuestionAfterReset));
+    }
+
     // Long range questions stay on one line inside the question label.
     void rangeQuestion_fitsTheLabel() {
         Screen s = Open();

@@ -36,6 +36,11 @@ Qt::WindowFlags Flags(Form::Border border) {
     return Qt::Window;
 }
 
+bool CanTakeFocus(const QWidget& control, const QWidget& form) {
+    return control.isVisibleTo(&form) && control.isEnabled() &&
+           (control.focusPolicy() & Qt::TabFocus);
+}
+
 } // namespace
 
 Form::Form(Border border, float clientWidth, float clientHeight)
@@ -167,6 +172,30 @@ void Form::mousePressEvent(QMouseEvent* event) {
 void Form::mouseReleaseEvent(QMouseEvent* event) {
     if (click_.Release(event, *this))
         emit Click();
+}
+
+// Qt moves the focus the moment a control that has it is hidden or disabled,
+// and leaves it on a hidden one when no other is shown yet; the focus waits
+// instead until the handler has finished.
+bool Form::focusNextPrevChild(bool next) {
+    const QWidget* focus = focusWidget();
+    if (focus && !CanTakeFocus(*focus, *this)) {
+        QMetaObject::invokeMethod(this, &Form::SettleFocus, Qt::QueuedConnection);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void Form::SettleFocus() {
+    QWidget* focus = focusWidget();
+    if (!focus || CanTakeFocus(*focus, *this))
+        return;
+    for (QWidget* next = focus->nextInFocusChain(); next != focus; next = next->nextInFocusChain())
+        if (isAncestorOf(next) && CanTakeFocus(*next, *this)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    focus->clearFocus();
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {
