@@ -319,6 +319,40 @@ private slots:
         QCOMPARE(s.lblQu1.Caption(), Text(texts::kCardQuestionAfterReset));
     }
 
+    // The blue and red texts stand on the desktop's button face where they
+    // can be read on it, on the classic light face where they cannot, and
+    // follow the desktop when its palette changes during a game.
+    void background_readableOnEveryPalette_data() {
+        QTest::addColumn<QColor>("face");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("dark grey") << QColor(66, 66, 69) << QColor(240, 240, 240);
+        QTest::newRow("mid grey") << QColor(200, 200, 200) << QColor(240, 240, 240);
+        QTest::newRow("light grey") << QColor(230, 230, 230) << QColor(230, 230, 230);
+        QTest::newRow("white") << QColor(255, 255, 255) << QColor(255, 255, 255);
+    }
+    void background_readableOnEveryPalette() {
+        QFETCH(QColor, face);
+        QFETCH(QColor, background);
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([&desktop] { QApplication::setPalette(desktop); });
+        QPalette light = desktop;
+        light.setColor(QPalette::Button, QColor(239, 239, 239));
+        QApplication::setPalette(light);
+        Screen s = Open();
+        s.Start();
+        // Left of the question and the list.
+        const auto drawn = [this] { return window->grab().toImage().pixelColor(3, 20); };
+        QCOMPARE(drawn(), QColor(239, 239, 239));
+
+        QPalette changed = light;
+        changed.setColor(QPalette::Button, face);
+        QApplication::setPalette(changed);
+        QCOMPARE(drawn(), background);
+        QCOMPARE(s.lblNoList.palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QApplication::setPalette(light);
+        QCOMPARE(drawn(), QColor(239, 239, 239));
+    }
+
     // Long range questions stay on one line inside the question label.
     void rangeQuestion_fitsTheLabel() {
         Screen s = Open();

@@ -36,6 +36,32 @@ Qt::WindowFlags Flags(Form::Border border) {
     return Qt::Window;
 }
 
+// Qt 6.4 tells the application object, not its windows, that the
+// application's palette has changed; windows and controls made before it keep
+// the old one. Passed on to every window, it reaches them all.
+class PaletteRelay : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == QCoreApplication::instance() &&
+            event->type() == QEvent::ApplicationPaletteChange)
+            for (Form* form : LiveForms())
+                QCoreApplication::sendEvent(form, event);
+        return false;
+    }
+};
+
+void RelayPaletteChanges() {
+    static bool relayed = false;
+    if (relayed || !QCoreApplication::instance())
+        return;
+    relayed = true;
+    QCoreApplication::instance()->installEventFilter(
+        new PaletteRelay(QCoreApplication::instance()));
+}
+
 bool CanTakeFocus(const QWidget& control, const QWidget& form) {
     return control.isVisibleTo(&form) && control.isEnabled() &&
            (control.focusPolicy() & Qt::TabFocus);
@@ -49,6 +75,7 @@ Form::Form(Border border, float clientWidth, float clientHeight)
     , clientWidth_(clientWidth)
     , clientHeight_(clientHeight) {
     LiveForms().append(this);
+    RelayPaletteChanges();
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends by End() alone
     const int frame = border == Border::FixedDialogNoTitle ? kDialogFrame : 0;
