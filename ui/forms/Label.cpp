@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <QTextOption>
+#include <algorithm>
+#include <cmath>
 
 namespace forms {
 
@@ -53,8 +55,11 @@ QFont Label::Fit(QTextLayout& layout) const {
     // First narrower letters, a percent at a time, which keeps the lines as
     // they are; sizes come only in whole pixels. Then smaller letters.
     constexpr int kNarrowest = 85;
+    // As many lines as the label has room for in its own font: a smaller
+    // font does not bring in more.
     QFont drawn = font();
-    for (int tries = 0; !LayOut(layout, drawn) && shrinkToFit_ && tries < 60; ++tries) {
+    const int lines = std::max(1, int(height() / QFontMetricsF(drawn).height()));
+    for (int tries = 0; !LayOut(layout, drawn, lines) && shrinkToFit_ && tries < 60; ++tries) {
         const int stretch = drawn.stretch() == QFont::AnyStretch ? 100 : drawn.stretch();
         if (stretch > kNarrowest)
             drawn.setStretch(stretch - 1);
@@ -79,7 +84,7 @@ void Label::paintEvent(QPaintEvent*) {
     layout_->draw(&painter, QPointF());
 }
 
-bool Label::LayOut(QTextLayout& layout, const QFont& font) const {
+bool Label::LayOut(QTextLayout& layout, const QFont& font, int lines) const {
     Qt::Alignment horizontal = Qt::AlignLeft;
     if (alignment_ == RightJustify)
         horizontal = Qt::AlignRight;
@@ -100,10 +105,27 @@ bool Label::LayOut(QTextLayout& layout, const QFont& font) const {
         line.setLineWidth(width());
         line.setPosition(QPointF(0, y));
         y += line.height();
-        fits = fits && line.naturalTextWidth() <= width();
+        fits = fits && line.naturalTextWidth() <= width() && --lines >= 0;
     }
     layout.endLayout();
-    return fits && y <= height();
+    if (layout.lineCount() == 0)
+        return true;
+
+    // Some faces draw letters up to the first line's ascent or beyond it, and
+    // below the last line's descent: the caption moves down to keep a pixel
+    // free above its letters, and the label must hold those below.
+    const QFontMetricsF metrics(font);
+    const QTextLine first = layout.lineAt(0);
+    const QTextLine last = layout.lineAt(layout.lineCount() - 1);
+    const qreal above =
+        -metrics.tightBoundingRect(text().mid(first.textStart(), first.textLength())).top() -
+        first.ascent();
+    const qreal below =
+        metrics.tightBoundingRect(text().mid(last.textStart(), last.textLength())).bottom() -
+        last.descent();
+    const qreal down = std::max<qreal>(0, std::ceil(above + 1));
+    layout.setPosition(QPointF(0, down));
+    return fits && down + y + std::max<qreal>(0, below + 1) <= height();
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

@@ -93,6 +93,7 @@ frmMainVelkaro::frmMainVelkaro()
     lblMain.SetFont(kArabicBold);
     lblMain.SetForeColor(kBlue);
     lblMain.SetAlignment(Label::RightJustify);
+    lblMain.SetShrinkToFit(true); // two lines whole, whatever the font
 
     lblQu1.setObjectName(QStringLiteral("lblQu1"));
     lblQu1.SetCaption(Text(texts::kCardQuestion));
@@ -109,6 +110,7 @@ frmMainVelkaro::frmMainVelkaro()
     lblNoList.SetFont(kArabicBold);
     lblNoList.SetForeColor(kBlue);
     lblNoList.SetAlignment(Label::RightJustify);
+    lblNoList.SetShrinkToFit(true); // cards and results whole, whatever the font
     lblNoList.SetVisible(false);
 
     cmdWrong.setObjectName(QStringLiteral("cmdWrong"));
