@@ -1,8 +1,10 @@
 #include "Label.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 #include <QTextOption>
 #include <algorithm>
@@ -100,6 +102,7 @@ bool Label::LayOut(QTextLayout& layout, const QFont& font, int lines) const {
     // Lines from the top, wrapped at word boundaries within the label's width.
     bool fits = true;
     qreal y = 0;
+    layout.setPosition(QPointF());
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width());
@@ -108,24 +111,32 @@ bool Label::LayOut(QTextLayout& layout, const QFont& font, int lines) const {
         fits = fits && line.naturalTextWidth() <= width() && --lines >= 0;
     }
     layout.endLayout();
-    if (layout.lineCount() == 0)
-        return true;
+    if (!fits || layout.lineCount() == 0)
+        return fits;
 
-    // Some faces draw letters up to the first line's ascent or beyond it, and
-    // below the last line's descent: the caption moves down to keep a pixel
-    // free above its letters, and the label must hold those below.
-    const QFontMetricsF metrics(font);
-    const QTextLine first = layout.lineAt(0);
-    const QTextLine last = layout.lineAt(layout.lineCount() - 1);
-    const qreal above =
-        -metrics.tightBoundingRect(text().mid(first.textStart(), first.textLength())).top() -
-        first.ascent();
-    const qreal below =
-        metrics.tightBoundingRect(text().mid(last.textStart(), last.textLength())).bottom() -
-        last.descent();
-    const qreal down = std::max<qreal>(0, std::ceil(above + 1));
+    // The letters must show whole; the lines' boxes, which some faces make
+    // far taller than their letters, may reach beyond the label. Letters that
+    // reach above the first line's top move the caption down, a pixel clear
+    // of the label's edge. Their boxes come from the glyphs already laid out.
+    const auto ink = [](const QTextLine& line) {
+        QRectF box;
+        for (const QGlyphRun& run : line.glyphRuns()) {
+            const QRawFont face = run.rawFont();
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> at = run.positions();
+            for (qsizetype i = 0; i < glyphs.size() && i < at.size(); ++i)
+                box |= face.boundingRect(glyphs[i]).translated(at[i]);
+        }
+        return box;
+    };
+    const QRectF first = ink(layout.lineAt(0));
+    const qreal down = first.top() < 0 ? std::ceil(1 - first.top()) : 0;
     layout.setPosition(QPointF(0, down));
-    return fits && down + y + std::max<qreal>(0, below + 1) <= height();
+    if (down + y <= height())
+        return true;
+    const QRectF last =
+        layout.lineCount() == 1 ? first : ink(layout.lineAt(layout.lineCount() - 1));
+    return !last.isNull() && down + last.bottom() <= height();
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {
