@@ -132,11 +132,9 @@ bool Label::LayOut(QTextLayout& layout, const QFont& font, int lines) const {
     const QRectF first = ink(layout.lineAt(0));
     const qreal down = first.top() < 0 ? std::ceil(1 - first.top()) : 0;
     layout.setPosition(QPointF(0, down));
-    if (down + y <= height())
-        return true;
     const QRectF last =
         layout.lineCount() == 1 ? first : ink(layout.lineAt(layout.lineCount() - 1));
-    return !last.isNull() && down + last.bottom() <= height();
+    return last.isNull() ? y <= height() : down + last.bottom() <= height();
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {
