@@ -266,6 +266,85 @@ private slots:
         QCOMPARE(s.cmdYes.accessibleName(), FromUtf8(texts::kCorrect));
     }
 
+    // The keyboard alone plays: the focus is on a shown button after every
+    // press. A first game with Space, every answer Yes, which no number
+    // fits; a second with Return and Enter, Tab once to reach No; a third
+    // begins.
+    void keyboardAlone_playsGameAfterGame() {
+        Screen s = Open();
+        const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(window->focusWidget(), key, modifiers);
+            const QWidget* focus = window->focusWidget();
+            return focus && focus->isVisible() ? focus->objectName() : QStringLiteral("none");
+        };
+        QCOMPARE(window->focusWidget(), &s.cmdStart);
+        QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
+        for (int page = 2; page <= 7; ++page) {
+            QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
+            QCOMPARE(window->Caption(), Title(page));
+        }
+        // Start is hidden: a key sent to it does nothing.
+        QTest::keyClick(&s.cmdStart, Qt::Key_Space);
+        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kRange2Question));
+        QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblNoList cmdYes"));
+        QCOMPARE(s.lblNoList.Caption(), FromUtf8(texts::kCheckYourself));
+        QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdStart"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
+
+        QCOMPARE(press(Qt::Key_Return), QStringLiteral("cmdYes"));
+        QCOMPARE(window->Caption(), Title(1));
+        QCOMPARE(press(Qt::Key_Tab), QStringLiteral("cmdNo"));
+        for (int answer = 1; answer <= 6; ++answer)
+            QCOMPARE(answer % 2 ? press(Qt::Key_Return) : press(Qt::Key_Enter, Qt::KeypadModifier),
+                     QStringLiteral("cmdNo"));
+        // No goes with the last answer; the Wrong button passes the focus on.
+        QCOMPARE(press(Qt::Key_Return), QStringLiteral("cmdYes"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdWrong"));
+        QCOMPARE(s.lblNoList.Caption(), QStringLiteral("0"));
+        QCOMPARE(press(Qt::Key_Return), QStringLiteral("cmdStart"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
+        QCOMPARE(window->Caption(), QStringLiteral("Velkaro"));
+
+        QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
+        QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
+        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kCardQuestionAfterReset));
+    }
+
+    // The blue and red texts stand on the desktop's button face where they
+    // can be read on it, on the classic light face where they cannot, and
+    // follow the desktop when its palette changes during a game.
+    void background_readableOnEveryPalette_data() {
+        QTest::addColumn<QColor>("face");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("dark grey") << QColor(66, 66, 69) << QColor(240, 240, 240);
+        QTest::newRow("mid grey") << QColor(200, 200, 200) << QColor(240, 240, 240);
+        QTest::newRow("light grey") << QColor(230, 230, 230) << QColor(230, 230, 230);
+        QTest::newRow("white") << QColor(255, 255, 255) << QColor(255, 255, 255);
+    }
+    void background_readableOnEveryPalette() {
+        QFETCH(QColor, face);
+        QFETCH(QColor, background);
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([&desktop] { QApplication::setPalette(desktop); });
+        QPalette light = desktop;
+        light.setColor(QPalette::Button, QColor(239, 239, 239));
+        QApplication::setPalette(light);
+        Screen s = Open();
+        s.Start();
+        // Left of the question and the list.
+        const auto drawn = [this] { return window->grab().toImage().pixelColor(3, 20); };
+        QCOMPARE(drawn(), QColor(239, 239, 239));
+
+        QPalette changed = light;
+        changed.setColor(QPalette::Button, face);
+        QApplication::setPalette(changed);
+        QCOMPARE(drawn(), background);
+        QCOMPARE(s.lblNoList.palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QApplication::setPalette(light);
+        QCOMPARE(drawn(), QColor(239, 239, 239));
+    }
+
     // Long range questions stay on one line inside the question label.
     void rangeQuestion_fitsTheLabel() {
         Screen s = Open();

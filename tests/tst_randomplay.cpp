@@ -231,7 +231,8 @@ private:
                 .arg(QKeySequence(key).toString())
                 .arg(target->objectName().isEmpty() ? QStringLiteral("the window")
                                                     : target->objectName()));
-        const bool presses = key == Qt::Key_Space && target != window_ &&
+        // Space and Return press the button with the focus.
+        const bool presses = (key == Qt::Key_Space || key == Qt::Key_Return) && target != window_ &&
                              qobject_cast<CommandButton*>(target) && Pressable(target);
         QTest::keyClick(target, key, modifiers);
         if (presses)

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Form.h"
 #include "Twips.h"
 
 namespace forms {
@@ -35,7 +36,11 @@ CommandButton::CommandButton(QWidget* container)
     // Every movement over the button counts, not only with a button held.
     setMouseTracking(true);
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+    connect(this, &QPushButton::clicked, this, [this] {
+        emit Click();
+        if (auto* form = qobject_cast<Form*>(window()))
+            form->SettleFocus();
+    });
 }
 
 void CommandButton::SetCaption(const QString& caption) {
@@ -120,6 +125,30 @@ void CommandButton::mouseMoveEvent(QMouseEvent* event) {
 void CommandButton::focusInEvent(QFocusEvent* event) {
     QPushButton::focusInEvent(event);
     emit GotFocus();
+}
+
+// Space presses the button with the focus, as do Return and Enter; a hidden
+// button takes no key.
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if (!isVisible()) {
+        event->ignore();
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void CommandButton::keyReleaseEvent(QKeyEvent* event) {
+    if (!isVisible()) {
+        event->ignore();
+        return;
+    }
+    QPushButton::keyReleaseEvent(event);
 }
 
 } // namespace forms

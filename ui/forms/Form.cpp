@@ -37,6 +37,37 @@ Qt::WindowFlags Flags(BorderStyle border) {
     return Qt::Window;
 }
 
+// Qt 6.4 tells the application object, not its windows, that the
+// application's palette has changed; windows and controls made before it keep
+// the old one. Passed on to every window, it reaches them all.
+class PaletteRelay : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == QCoreApplication::instance() &&
+            event->type() == QEvent::ApplicationPaletteChange)
+            for (Form* form : LiveForms())
+                QCoreApplication::sendEvent(form, event);
+        return false;
+    }
+};
+
+void RelayPaletteChanges() {
+    static bool relayed = false;
+    if (relayed || !QCoreApplication::instance())
+        return;
+    relayed = true;
+    QCoreApplication::instance()->installEventFilter(
+        new PaletteRelay(QCoreApplication::instance()));
+}
+
+bool CanTakeFocus(const QWidget& control, const QWidget& form) {
+    return control.isVisibleTo(&form) && control.isEnabled() &&
+           (control.focusPolicy() & Qt::TabFocus);
+}
+
 } // namespace
 
 Form::Form(BorderStyle border, float clientWidth, float clientHeight)
@@ -45,6 +76,7 @@ Form::Form(BorderStyle border, float clientWidth, float clientHeight)
     , clientWidth_(clientWidth)
     , clientHeight_(clientHeight) {
     LiveForms().append(this);
+    RelayPaletteChanges();
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends by End() alone
     const int frame = border == BorderStyle::FixedDialogNoTitle ? kDialogFrame : 0;
@@ -190,6 +222,30 @@ void Form::mousePressEvent(QMouseEvent* event) {
 void Form::mouseReleaseEvent(QMouseEvent* event) {
     if (click_.Release(event, *this))
         emit Click();
+}
+
+// Qt moves the focus the moment a control that has it is hidden or disabled,
+// and leaves it on a hidden one when no other is shown yet; the focus waits
+// instead until the handler has finished.
+bool Form::focusNextPrevChild(bool next) {
+    const QWidget* focus = focusWidget();
+    if (focus && !CanTakeFocus(*focus, *this)) {
+        QMetaObject::invokeMethod(this, &Form::SettleFocus, Qt::QueuedConnection);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void Form::SettleFocus() {
+    QWidget* focus = focusWidget();
+    if (!focus || CanTakeFocus(*focus, *this))
+        return;
+    for (QWidget* next = focus->nextInFocusChain(); next != focus; next = next->nextInFocusChain())
+        if (isAncestorOf(next) && CanTakeFocus(*next, *this)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    focus->clearFocus();
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {

@@ -55,6 +55,12 @@ public:
     // Shows the window without an owner and makes it the active one.
     void Show();
 
+    // Where the focus goes when the control that has it was hidden or
+    // disabled: on to the next control in the tab chain that can take it,
+    // round to the first. Event handlers run before it, so that a handler
+    // may hide one control and show another.
+    void SettleFocus();
+
 signals:
     void Click();
     // A key that types a character; the character's code.
@@ -70,6 +76,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QMargins FrameMargins();

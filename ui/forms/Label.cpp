@@ -1,10 +1,14 @@
 #include "Label.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 #include <QTextOption>
+#include <algorithm>
+#include <cmath>
 
 namespace forms {
 
@@ -53,8 +57,11 @@ QFont Label::Fit(QTextLayout& layout) const {
     // First narrower letters, a percent at a time, which keeps the lines as
     // they are; sizes come only in whole pixels. Then smaller letters.
     constexpr int kNarrowest = 85;
+    // As many lines as the label has room for in its own font: a smaller
+    // font does not bring in more.
     QFont drawn = font();
-    for (int tries = 0; !LayOut(layout, drawn) && shrinkToFit_ && tries < 60; ++tries) {
+    const int lines = std::max(1, int(height() / QFontMetricsF(drawn).height()));
+    for (int tries = 0; !LayOut(layout, drawn, lines) && shrinkToFit_ && tries < 60; ++tries) {
         const int stretch = drawn.stretch() == QFont::AnyStretch ? 100 : drawn.stretch();
         if (stretch > kNarrowest)
             drawn.setStretch(stretch - 1);
@@ -100,7 +107,7 @@ void Label::paintEvent(QPaintEvent*) {
     layout_->draw(&painter, QPointF());
 }
 
-bool Label::LayOut(QTextLayout& layout, const QFont& font) const {
+bool Label::LayOut(QTextLayout& layout, const QFont& font, int lines) const {
     Qt::Alignment horizontal = Qt::AlignLeft;
     if (alignment_ == TextAlignment::RightJustify)
         horizontal = Qt::AlignRight;
@@ -116,15 +123,39 @@ bool Label::LayOut(QTextLayout& layout, const QFont& font) const {
     // Lines from the top, wrapped at word boundaries within the label's width.
     bool fits = true;
     qreal y = 0;
+    layout.setPosition(QPointF());
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width());
         line.setPosition(QPointF(0, y));
         y += line.height();
-        fits = fits && line.naturalTextWidth() <= width();
+        fits = fits && line.naturalTextWidth() <= width() && --lines >= 0;
     }
     layout.endLayout();
-    return fits && y <= height();
+    if (!fits || layout.lineCount() == 0)
+        return fits;
+
+    // The letters must show whole; the lines' boxes, which some faces make
+    // far taller than their letters, may reach beyond the label. Letters that
+    // reach above the first line's top move the caption down, a pixel clear
+    // of the label's edge. Their boxes come from the glyphs already laid out.
+    const auto ink = [](const QTextLine& line) {
+        QRectF box;
+        for (const QGlyphRun& run : line.glyphRuns()) {
+            const QRawFont face = run.rawFont();
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> at = run.positions();
+            for (qsizetype i = 0; i < glyphs.size() && i < at.size(); ++i)
+                box |= face.boundingRect(glyphs[i]).translated(at[i]);
+        }
+        return box;
+    };
+    const QRectF first = ink(layout.lineAt(0));
+    const qreal down = first.top() < 0 ? std::ceil(1 - first.top()) : 0;
+    layout.setPosition(QPointF(0, down));
+    const QRectF last =
+        layout.lineCount() == 1 ? first : ink(layout.lineAt(layout.lineCount() - 1));
+    return last.isNull() ? y <= height() : down + last.bottom() <= height();
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

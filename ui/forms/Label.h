@@ -60,8 +60,9 @@ private:
         QSize size;
         bool operator==(const LayoutKey&) const = default;
     };
-    // Lays the caption out in the font; false when it needs more room.
-    bool LayOut(QTextLayout& layout, const QFont& font) const;
+    // Lays the caption out in the font, on no more than the lines given;
+    // false when it needs more room.
+    bool LayOut(QTextLayout& layout, const QFont& font, int lines) const;
     // Lays the caption out in the font it is drawn with, and returns that font.
     QFont Fit(QTextLayout& layout) const;
 

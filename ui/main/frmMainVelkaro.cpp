@@ -1,6 +1,9 @@
 #include "frmMainVelkaro.h"
 
+#include <QEvent>
 #include <QIcon>
+#include <algorithm>
+#include <cmath>
 
 #include "Texts.h"
 #include "forms/Picture.h"
@@ -18,6 +21,27 @@ const forms::DesignFont kArabicBold{QStringLiteral("Traditional Arabic"), 15.75f
 const forms::DesignFont kStartFont{QStringLiteral("Traditional Arabic"), 48.0f, QFont::Bold};
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
+
+// The face of a light desktop, for palettes whose own face leaves the texts
+// unreadable, and the contrast each text needs against it: 4.5:1 for the
+// blue texts, 3:1 for the red question (red reaches only 4:1 even on white).
+const QColor kClassicFace(240, 240, 240);
+constexpr double kBlueContrast = 4.5;
+constexpr double kRedContrast = 3.0;
+
+// WCAG's relative luminance of a colour on an sRGB screen.
+double Luminance(const QColor& colour) {
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 // The two places of the Wrong button in the button row.
 constexpr float kWrongLeftOfCorrect = 709;
@@ -44,7 +68,7 @@ frmMainVelkaro::frmMainVelkaro()
     QIcon icon(forms::Picture(QStringLiteral(":/pictures/icon32")));
     icon.addPixmap(forms::Picture(QStringLiteral(":/pictures/icon16")));
     SetIcon(icon);
-    SetBackColor(palette().color(QPalette::Button));
+    SetReadableBackColor();
 
     cmdYes.SetName("cmdYes");
     cmdYes.SetCaption(FromUtf8(texts::kYes));
@@ -71,6 +95,7 @@ frmMainVelkaro::frmMainVelkaro()
     lblMain.SetFont(kArabicBold);
     lblMain.SetForeColor(kBlue);
     lblMain.SetAlignment(forms::TextAlignment::RightJustify);
+    lblMain.SetShrinkToFit(true); // two lines whole, whatever the font
 
     lblQu1.SetName("lblQu1");
     lblQu1.SetCaption(FromUtf8(texts::kCardQuestion));
@@ -87,6 +112,7 @@ frmMainVelkaro::frmMainVelkaro()
     lblNoList.SetFont(kArabicBold);
     lblNoList.SetForeColor(kBlue);
     lblNoList.SetAlignment(forms::TextAlignment::RightJustify);
+    lblNoList.SetShrinkToFit(true); // cards and results whole, whatever the font
     lblNoList.SetVisible(false);
 
     cmdWrong.SetName("cmdWrong");
@@ -123,6 +149,20 @@ void frmMainVelkaro::Form_Load() {
 void frmMainVelkaro::Form_Unload(int& /*Cancel*/) {
     // The About window takes over; this window closes with the game.
     frmAbout::Instance().Show();
+}
+
+void frmMainVelkaro::SetReadableBackColor() {
+    const QColor face = palette().color(QPalette::Button);
+    const bool readable =
+        Contrast(face, kBlue) >= kBlueContrast && Contrast(face, kRed) >= kRedContrast;
+    SetBackColor(readable ? face : kClassicFace);
+}
+
+// A new palette, the desktop's or the program's, brings a new button face.
+void frmMainVelkaro::changeEvent(QEvent* event) {
+    Form::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        SetReadableBackColor();
 }
 
 void frmMainVelkaro::ResetGame() {

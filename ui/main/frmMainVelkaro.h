@@ -18,6 +18,7 @@ public:
 
 protected:
     void Form_Unload(int& Cancel) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
@@ -31,6 +32,9 @@ private:
     // One answer: counts it, turns the page or shows the result.
     void AnswerQuestion(engine::Answer answer);
     void ShowResult();
+    // The system's button face behind the texts, or the classic light face
+    // where that leaves the blue and red texts hard to read.
+    void SetReadableBackColor();
 
     // Created in the order they are stacked, labels beneath the buttons.
     forms::Label lblMain;
