@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up: the command line, then the main window and the event loop until the About window ends
 // the program.
 #include <QApplication>

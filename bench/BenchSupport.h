@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small helpers shared by the benchmark programs: clocks, the X server round
 // trip, and what /proc tells about a process.
 #pragma once

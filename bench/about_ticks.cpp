@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About window's greeting: opens the window as closing the game does and
 // lets it scroll. Three passes, one after the other:
 //  1. plain: ticks per second and the CPU time of this program and of the X

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Answer handling: plays many whole games in the main window (Start, seven
 // answers chosen at random, then Correct or Back) by mouse clicks on the
 // buttons, and prints the time per press: the click alone, and the click

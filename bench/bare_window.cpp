@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick: a Qt Widgets program that shows one empty top-level window
 // with the client size of the game's main window (400 x 303 pixels, 6000 x
 // 4545 twips at 96 DPI), and nothing else.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Preloaded (LD_PRELOAD) into an unchanged Qt program: when its first window
 // has been painted, flushed and drawn by the X server, prints one line with
 // the times since the launcher's exec and the peak resident memory, then ends

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up and memory: runs each program many times, alternating, with the
 // first-frame probe preloaded, and prints the medians side by side.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the game's start-up goes: does, one after the other, the work that
 // making and showing the main window does, each step paying for what it is
 // the first to need, and prints the time and resident memory each step adds.

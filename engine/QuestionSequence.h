@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The candidate narrowing behind the seven questions.
 //
 // The main window owns the state (intStep and aryCandidates) and runs the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text slot arrays shared by the card lists and the candidates.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every text the program shows, in one place, as UTF-8.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mdlArayValues.h"
 
 #include <cassert>

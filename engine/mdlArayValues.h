@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The card lists: what the candidates are compared against.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages named as arguments that are not installed yet.
 # Quiet when everything is there. Sourced by the play and test scripts.
 

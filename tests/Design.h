@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows as designed, in twips: the tests' one copy of the controls'
 // boxes and of the Wrong button's two places.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the tests read of the windows beyond what the player sees.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Closing the game: the About window takes over, scrolls its greeting, and
 // a click anywhere in it or a key ends the program.
 #include "TestAccess.h"

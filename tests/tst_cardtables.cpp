@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The card lists and card lines against the rule they follow: card k holds
 // the numbers whose bit k-1 is set, except 90, which stands on cards 1, 3, 4
 // and 5; the ranges 32 to 63 and 64 to 90 follow bits 5 and 6.

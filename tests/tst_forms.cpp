@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The forms layer: positions in twips read back exactly, centring, and
 // captions drawn where their alignment puts them.
 #include <QtTest>

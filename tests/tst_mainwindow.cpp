@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window as the player sees it: the start screen, the seven pages,
 // the number and check-yourself screens and the way back.
 #include "TestAccess.h"

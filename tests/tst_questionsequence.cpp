@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The narrowing of the candidates by the seven answers, without a window.
 #include <QtTest>
 

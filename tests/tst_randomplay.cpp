@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A restless player: clicks whatever button is there, moves the pointer all
 // over the window (the Wrong button included), presses Tab, Shift+Tab, Space
 // and Return, now and then starts the program afresh or closes it. After

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows on other screens: device pixel ratios 1, 1.5 and 2, logical
 // DPI 96 and 144, and screens smaller than the window. Positions stay exact
 // in twips, the pixels follow them, centring may go off the screen, and no

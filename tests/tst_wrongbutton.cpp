@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Wrong button on the number screen: it jumps away from every movement
 // of the pointer and hands any keyboard focus to the Correct button.
 #include "TestAccess.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Rebuilds the generated pictures in assets/ (pictures/start.png, velkaro.ico, linux/icons/*.png)
 # with velkaro-draw-pictures. Run it after editing assets/tools/draw_pictures.cpp or
 # assets/pictures/icon32.xpm / icon16.xpm, look at the results, and commit them.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compiles the program's configured resource script with the MinGW resource compiler, reads the
 # result back and checks the icon group and the version record.
 #   cmake -DRC=velkaro.rc -DWORK_DIR=dir -DCOMPANY_NAME=... [-DWINDRES=...] -P this-file

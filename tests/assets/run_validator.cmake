@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs a validator on a file and fails on anything it reports: appstreamcli's "E:", "W:", "I:"
 # and pedantic "P:" lines, desktop-file-validate's "error:" and "warning:" (its hints are printed
 # but allowed). Prints "SKIPPED" (the test is then marked as skipped) when the validator is not

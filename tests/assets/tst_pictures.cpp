@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures compiled into the program: each one loads from its resource path, has the size,
 // colours and mask its button or window needs, and the Windows icon file holds the same pixels
 // as the window icons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About window: credits, contact lines and a scrolling greeting. A click
 // anywhere in it, or a key, ends the program.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A picture button: its picture above its caption, or the picture alone when
 // it has no caption.
 #pragma once

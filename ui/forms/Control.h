@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What every control of a window has: a box in twips that reads back exactly
 // as it was set, visibility, enabled state and the keyboard focus.
 #pragma once

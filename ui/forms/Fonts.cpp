@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Fonts.h"
 
 #include <QFontDatabase>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fonts the windows were designed with, and the installed faces that
 // stand in for them where they are missing.
 #pragma once

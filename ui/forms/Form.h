@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A window: its client area designed in twips, its position and outer size
 // in twips, a caption, click and key events, and the unload event.
 //

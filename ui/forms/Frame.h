@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A frame: a box with a background of its own that holds other controls.
 #pragma once
 

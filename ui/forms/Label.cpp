@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Label.h"
 
 #include <QFontMetricsF>

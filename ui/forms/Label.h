@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A label: a caption drawn right-to-left, transparent over its container.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A line drawn on its window between two points given in twips. It takes no
 // clicks: they go to the window beneath.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Timer.h"
 
 namespace forms {

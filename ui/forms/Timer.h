@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A timer owned by a window; its ticks arrive as the window's events.
 #pragma once
 

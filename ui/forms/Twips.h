@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Twips (1/1440 inch) and the screen, as the windows measure them.
 #pragma once
 

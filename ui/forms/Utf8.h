@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's texts, held as UTF-8, as Qt holds them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: the start screen, the seven question pages, the number
 // and check-yourself screens, and the Wrong button that cannot be pressed.
 #pragma once
