@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "Identity.h"
 #include "StartupErrors.h"
+#include "forms/Form.h"
 #include "frmMainVelkaro.h"
 
 int main(int argc, char* argv[]) {
@@ -14,12 +15,7 @@ int main(int argc, char* argv[]) {
     if (const auto exitCode = app::ReadCommandLine(argc, argv))
         return *exitCode;
 
-    // With shared-memory images every repaint on X11 waits for the server's
-    // answer to the one before; the greeting repaints a hundred times a second
-    // and costs half as much without them. The windows are small: their pixels
-    // go over the connection. Whoever sets the variable keeps their choice.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
+    forms::PreparePlatform();
 
     app::StartupErrors startupErrors;
     QApplication app(argc, argv);

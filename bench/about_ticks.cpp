@@ -152,6 +152,7 @@ Pass Run(double seconds, QTimer& timer, QWidget& greeting, pid_t xserver) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    forms::PreparePlatform(); // as the game does
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const double seconds = std::stod(bench::Option(argc, argv, "--seconds", "5"));

@@ -56,6 +56,7 @@ void Press(QAbstractButton& button, Times& times) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    forms::PreparePlatform(); // as the game does
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const int games = std::stoi(bench::Option(argc, argv, "--games", "500"));

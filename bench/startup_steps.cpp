@@ -54,6 +54,7 @@ const char* const kPictures[] = {":/pictures/icon32", ":/pictures/icon16", ":/pi
 int Once(int argc, char* argv[]) {
     last = bench::NowNs();
     lastRss = bench::StatusKb(0, "VmRSS");
+    forms::PreparePlatform(); // as the game does
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     Mark("QApplication (display connection, platform plugin)");

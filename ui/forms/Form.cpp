@@ -267,6 +267,15 @@ void Centre(Form& form) {
     form.SetLeft(Centred(ScreenWidth(), form.OuterWidth()));
 }
 
+void PreparePlatform() {
+    // With shared-memory images every repaint on X11 waits for the server's
+    // answer to the one before; the greeting repaints a hundred times a second
+    // and costs half as much without them. The windows are small: their pixels
+    // go over the connection. Whoever sets the variable keeps their choice.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 void End() {
     for (Form* form : LiveForms()) {
         for (Timer* timer : form->findChildren<Timer*>())

@@ -100,6 +100,10 @@ float Centred(float screen, float outer);
 // middle of the screen, unrounded, even where that is off the screen.
 void Centre(Form& form);
 
+// Chooses how the platform draws the windows; called before the application
+// object is made, by the program and by anything that shows its windows.
+void PreparePlatform();
+
 // Ends the program at once: every window is hidden, every timer stops and
 // the event loop returns. No further event handler runs.
 void End();
