@@ -59,7 +59,11 @@ inline void Play(frmMainVelkaro& window, int code) {
 // what the loop returns, or -1 when nothing ended it within two seconds.
 inline int RunUntilEnd(const std::function<void()>& action) {
     QTimer::singleShot(0, action);
-    QTimer::singleShot(2000, [] { QCoreApplication::exit(-1); });
+    // The guard dies with this call: one left waiting would end a later loop.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    guard.start(2000);
     return QCoreApplication::exec();
 }
 
