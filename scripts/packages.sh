@@ -31,7 +31,7 @@ velkaro_need_packages() {
 VELKARO_BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev fonts-hosny-amiri)
 # What the tests need besides: the Windows resource compiler and the desktop
 # metadata checkers.
-VELKARO_TEST_PACKAGES=(binutils-mingw-w64-x86-64 appstream desktop-file-utils)
+VELKARO_TEST_PACKAGES=(binutils-mingw-w64-x86-64 appstream desktop-file-utils fonts-dejavu-core)
 # What building the Debian package needs besides (scripts/package): Debian's packaging tools,
 # the metadata checkers its tests use, and lintian to check the result.
 VELKARO_PACKAGE_PACKAGES=(dpkg-dev debhelper appstream desktop-file-utils lintian)

@@ -138,8 +138,9 @@ bool Label::LayOut(QTextLayout& layout, const QFont& font, int lines) const {
 
     // The letters must show whole; the lines' boxes, which some faces make
     // far taller than their letters, may reach beyond the label. Letters that
-    // reach above the first line's top move the caption down, a pixel clear
-    // of the label's edge. Their boxes come from the glyphs already laid out.
+    // reach above the label move the caption down, a pixel clear of its edge;
+    // letters that start within a pixel of the edge move a pixel clear where
+    // the room below allows. Their boxes come from the glyphs already laid out.
     const auto ink = [](const QTextLine& line) {
         QRectF box;
         for (const QGlyphRun& run : line.glyphRuns()) {
@@ -152,11 +153,15 @@ bool Label::LayOut(QTextLayout& layout, const QFont& font, int lines) const {
         return box;
     };
     const QRectF first = ink(layout.lineAt(0));
-    const qreal down = first.top() < 0 ? std::ceil(1 - first.top()) : 0;
-    layout.setPosition(QPointF(0, down));
     const QRectF last =
         layout.lineCount() == 1 ? first : ink(layout.lineAt(layout.lineCount() - 1));
-    return last.isNull() ? y <= height() : down + last.bottom() <= height();
+    if (last.isNull())
+        return y <= height();
+    const qreal clear = std::ceil(1 - first.top());
+    const qreal room = std::floor(height() - last.bottom()) - 1;
+    const qreal down = first.top() < 0 ? clear : std::max(0.0, std::min(clear, room));
+    layout.setPosition(QPointF(0, down));
+    return down + last.bottom() <= height();
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {
