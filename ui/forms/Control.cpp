@@ -42,9 +42,6 @@ void Control::SetFocus() {
     widget_.setFocus(Qt::OtherFocusReason);
 }
 
-QString Control::Name() const {
-    return widget_.objectName();
-}
 void Control::SetName(const char* name) {
     widget_.setObjectName(QString::fromLatin1(name));
 }

@@ -59,7 +59,6 @@ public:
     void SetFocus();
 
     // The control's name in its window's design.
-    QString Name() const;
     void SetName(const char* name);
     // Brings the control in front of the other controls of its container.
     void ZOrder();
