@@ -1,27 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "frmAbout.h"
 
-#include <QPointer>
-
+#include "forms/Application.h"
 #include "Texts.h"
-#include "forms/Picture.h"
-#include "forms/Twips.h"
-#include "forms/Utf8.h"
 
-using forms::FromUtf8;
 using forms::Label;
 
 namespace {
 
-const QColor kTeal(0, 192, 192);
-const QColor kCyan(0, 255, 255);
-const QColor kPurple(128, 0, 128);
-const QColor kYellow(255, 255, 0);
-const QColor kDarkBlue(0, 0, 192);
-const QColor kSilver(192, 192, 192);
-const QColor kMagenta(192, 0, 192);
+constexpr forms::Color kTeal{0, 192, 192};
+constexpr forms::Color kCyan{0, 255, 255};
+constexpr forms::Color kPurple{128, 0, 128};
+constexpr forms::Color kYellow{255, 255, 0};
+constexpr forms::Color kDarkBlue{0, 0, 192};
+constexpr forms::Color kSilver{192, 192, 192};
+constexpr forms::Color kMagenta{192, 0, 192};
 
-const forms::DesignFont kTitleFont{QStringLiteral("Mudir MT"), 20.25f, QFont::DemiBold};
+const forms::DesignFont kTitleFont{"Mudir MT", 20.25f, forms::FontWeight::DemiBold};
+
+// The About window while it exists.
+frmAbout* gAbout = nullptr;
 
 // Where the greeting starts again once it has left on the right, and how far
 // it moves at each tick.
@@ -29,8 +27,8 @@ constexpr float kGreetingRestart = -3600;
 constexpr float kGreetingStep = 50;
 
 void Design(Label& label, std::string_view caption, float left, float top, float width,
-            float height, forms::TextAlignment alignment, const QColor& color) {
-    label.SetCaption(FromUtf8(caption));
+            float height, forms::TextAlignment alignment, forms::Color color) {
+    label.SetCaption(caption);
     label.Move(left, top, width, height);
     label.SetAlignment(alignment);
     label.SetForeColor(color);
@@ -39,24 +37,27 @@ void Design(Label& label, std::string_view caption, float left, float top, float
 } // namespace
 
 frmAbout& frmAbout::Instance() {
-    static QPointer<frmAbout> about;
-    if (!about)
-        about = new frmAbout;
-    return *about;
+    if (!gAbout)
+        gAbout = new frmAbout;
+    return *gAbout;
+}
+
+frmAbout::~frmAbout() {
+    gAbout = nullptr;
 }
 
 frmAbout::frmAbout()
     : Form(forms::BorderStyle::FixedDialogNoTitle, 5355, 3345)
-    , Timer1(this, 10, true)
-    , Frame1(this)
-    , Label9(&Frame1)
-    , Label8(&Frame1)
-    , Command1(this)
-    , Label7(this)
-    , Label5(this)
-    , Line2(this)
-    , Line1(this)
-    , Label1(this) {
+    , Timer1(*this, 10, true)
+    , Frame1(*this)
+    , Label9(Frame1)
+    , Label8(Frame1)
+    , Command1(*this)
+    , Label7(*this)
+    , Label5(*this)
+    , Line2(*this)
+    , Line1(*this)
+    , Label1(*this) {
     SetName("frmAbout");
     SetBackColor(kTeal);
 
@@ -76,9 +77,9 @@ frmAbout::frmAbout()
 
     // Below the client area: never seen, but it holds the focus.
     Command1.SetName("Command1");
-    Command1.SetCaption(FromUtf8(texts::kExit));
+    Command1.SetCaption(texts::kExit);
     Command1.Move(2070, 3600, 1215, 975);
-    Command1.SetPicture(forms::Picture(QStringLiteral(":/pictures/exit")));
+    Command1.SetPicture("exit");
 
     Label7.SetName("Label7");
     Design(Label7, texts::kAboutGreeting, -3360, 3000, 3975, 255,
@@ -104,16 +105,16 @@ frmAbout::frmAbout()
     Frame1.ZOrder();
     Command1.SetFocus();
 
-    connect(&Timer1, &QTimer::timeout, this, &frmAbout::Timer1_Timer);
-    connect(&Command1, &forms::CommandButton::Click, this, &frmAbout::Command1_Click);
-    connect(this, &Form::Click, this, &frmAbout::Form_Click);
-    connect(this, &Form::KeyPress, this, &frmAbout::Form_KeyPress);
-    connect(&Frame1, &forms::Frame::Click, this, &frmAbout::Frame1_Click);
-    connect(&Label1, &Label::Click, this, &frmAbout::Label1_Click);
-    connect(&Label5, &Label::Click, this, &frmAbout::Label5_Click);
-    connect(&Label7, &Label::Click, this, &frmAbout::Label7_Click);
-    connect(&Label8, &Label::Click, this, &frmAbout::Label8_Click);
-    connect(&Label9, &Label::Click, this, &frmAbout::Label9_Click);
+    Timer1.Tick.Connect([this] { Timer1_Timer(); });
+    Command1.Click.Connect([this] { Command1_Click(); });
+    Click.Connect([this] { Form_Click(); });
+    KeyPress.Connect([this](int KeyAscii) { Form_KeyPress(KeyAscii); });
+    Frame1.Click.Connect([this] { Frame1_Click(); });
+    Label1.Click.Connect([this] { Label1_Click(); });
+    Label5.Click.Connect([this] { Label5_Click(); });
+    Label7.Click.Connect([this] { Label7_Click(); });
+    Label8.Click.Connect([this] { Label8_Click(); });
+    Label9.Click.Connect([this] { Label9_Click(); });
 
     Form_Load();
 }

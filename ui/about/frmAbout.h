@@ -11,10 +11,10 @@
 #include "forms/Timer.h"
 
 class frmAbout : public forms::Form {
-    Q_OBJECT
 public:
     // The About window, created (and loaded) on first use.
     static frmAbout& Instance();
+    ~frmAbout() override;
 
 private:
     frmAbout();

@@ -3,51 +3,40 @@
 // it has no caption.
 #pragma once
 
-#include <QPixmap>
-#include <QPushButton>
+#include <string>
+#include <string_view>
 
 #include "Control.h"
-#include "Fonts.h"
+#include "Event.h"
+#include "Types.h"
 
 namespace forms {
 
-class CommandButton : public QPushButton, public Control {
-    Q_OBJECT
+class CommandButton : public Control {
 public:
-    explicit CommandButton(QWidget* container);
+    explicit CommandButton(Container& container);
 
-    QString Caption() const { return text(); }
-    void SetCaption(const QString& caption);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string_view caption);
+    const DesignFont& Font() const { return font_; }
     void SetFont(const DesignFont& design);
-    // The picture and the size it is shown at, in twips (a picture measured
-    // in inches keeps its size on every screen).
-    void SetPicture(const QPixmap& picture, float widthTwips, float heightTwips);
+    // The program's picture of that name, shown at the size given in twips
+    // (a picture measured in inches keeps its size on every screen).
+    void SetPicture(std::string_view name, float widthTwips, float heightTwips);
     // The picture shown at its own pixel size on a 96 DPI screen.
-    void SetPicture(const QPixmap& picture);
+    void SetPicture(std::string_view name);
+    const std::string& Picture() const { return picture_; }
 
-    // Where the picture and the caption are drawn, in the button's pixels.
-    QRect PictureRect() const;
-    QRect CaptionRect() const;
-
-signals:
-    void Click();
-    void GotFocus();
-    // Mouse buttons held (1 left, 2 right, 4 middle), shift keys held
-    // (1 Shift, 2 Ctrl, 4 Alt) and the pointer's position in twips.
-    void MouseMove(int button, int shift, float x, float y);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
+    Event<> Click;
+    Event<> GotFocus;
+    // Mouse buttons held (kLeftButton ...), shift keys held (kShiftMask ...)
+    // and the pointer's position in twips.
+    Event<int, int, float, float> MouseMove;
 
 private:
-    QPixmap picture_;
-    float pictureWidth_ = 0, pictureHeight_ = 0;
-
-    FORMS_HIDE_QT_PROPERTIES(QPushButton);
+    std::string caption_;
+    DesignFont font_;
+    std::string picture_;
 };
 
 } // namespace forms

@@ -1,44 +1,37 @@
 // SPDX-License-Identifier: MIT
 // What every control of a window has: a box in twips that reads back exactly
 // as it was set, visibility, enabled state and the keyboard focus.
+//
+// Each control holds the platform's widget privately: window code reaches it
+// through this vocabulary alone.
 #pragma once
 
-#include <QPoint>
+#include <memory>
+#include <string>
+#include <string_view>
 
-class QMouseEvent;
-class QString;
-class QWidget;
-
-// Qt's members that say in pixels, or in Qt's own way, what a control's forms
-// properties say in twips and as designed (width() beside Width(), move()
-// beside Move(), isVisible() beside Visible() ...). A control class hides
-// them from its users with this line, so that window code has one vocabulary;
-// the control's own code still reaches them.
-#define FORMS_HIDE_QT_PROPERTIES(QtWidget)                                                         \
-private:                                                                                           \
-    using QtWidget::width;                                                                         \
-    using QtWidget::height;                                                                        \
-    using QtWidget::move;                                                                          \
-    using QtWidget::resize;                                                                        \
-    using QtWidget::isVisible;                                                                     \
-    using QtWidget::setVisible;                                                                    \
-    using QtWidget::show;                                                                          \
-    using QtWidget::hide;                                                                          \
-    using QtWidget::isEnabled;                                                                     \
-    using QtWidget::setEnabled;                                                                    \
-    using QtWidget::setFocus;                                                                      \
-    using QtWidget::setFont;                                                                       \
-    using QtWidget::raise;                                                                         \
-    using QtWidget::setObjectName;                                                                 \
-    using QtWidget::setAccessibleName
+#include "Types.h"
 
 namespace forms {
 
+class Form;
+// The platform's widget behind a control or a window; each platform defines it.
+class NativeWidget;
+
+// What holds controls: a window, or a frame inside one.
+class Container {
+public:
+    // The window the container belongs to (itself, for a window).
+    virtual Form& Window() = 0;
+    virtual NativeWidget& Native() const = 0;
+
+protected:
+    ~Container() = default;
+};
+
 class Control {
 public:
-    explicit Control(QWidget& widget)
-        : widget_(widget) {}
-    virtual ~Control() = default;
+    virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
@@ -59,40 +52,31 @@ public:
     void SetFocus();
 
     // The control's name in its window's design.
-    void SetName(const char* name);
+    const std::string& Name() const { return name_; }
+    void SetName(std::string_view name);
     // Brings the control in front of the other controls of its container.
     void ZOrder();
     // What a screen reader says for the control where its caption says
     // nothing (a caption is spoken as it is).
-    void SetSpokenName(const QString& name);
+    void SetSpokenName(std::string_view name);
 
-    // The Qt widget that draws the control, for what is measured in pixels.
-    QWidget& Widget() { return widget_; }
-    const QWidget& Widget() const { return widget_; }
+    // The window the control belongs to.
+    Form& Window() const { return window_; }
+    // The platform's widget, for the forms layer's own code and its tests.
+    NativeWidget& Native() const { return *native_; }
 
 protected:
+    Control(Container& container, std::unique_ptr<NativeWidget> native);
+
+private:
     // Places the widget on the pixels of its twips box, measured from the
     // inside of its container.
     void Place();
 
-private:
-    QWidget& widget_;
+    Form& window_;
+    std::unique_ptr<NativeWidget> native_;
+    std::string name_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-};
-
-// Where a control's twips positions start: the inside of its container
-// (inside a window's own frame, if it draws one).
-QPoint ClientOrigin(const QWidget& control);
-
-// A click: the left button pressed and released over the same widget.
-class ClickTracker {
-public:
-    void Press(QMouseEvent* event);
-    // True when this release completes a click on the widget.
-    bool Release(QMouseEvent* event, const QWidget& widget);
-
-private:
-    bool pressed_ = false;
 };
 
 } // namespace forms

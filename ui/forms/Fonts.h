@@ -3,25 +3,19 @@
 // stand in for them where they are missing.
 #pragma once
 
-#include <QFont>
-#include <QString>
+#include <string>
+#include <string_view>
 
 namespace forms {
 
-// A font as designed: family, size in points, weight.
-struct DesignFont {
-    QString family;
-    float points = 0;
-    int weight = QFont::Normal;
-};
+// The family that draws the designed one here: the designed family when it
+// is installed, otherwise the first installed stand-in (Amiri, then Noto
+// Naskh Arabic), otherwise the designed name, for the platform to match.
+std::string RenderFamily(std::string_view designedFamily);
 
-// The font that draws a design font here: the designed family when it is
-// installed, otherwise the first installed stand-in, sized so that it takes
-// the room the designed face takes. The size reported to the window code
-// stays the designed one.
-QFont RenderFont(const DesignFont& design);
-
-// The family that draws the designed one.
-QString RenderFamily(const QString& designedFamily);
+// How much larger a stand-in face draws than the designed one at the same
+// point size; the stand-in is drawn this much smaller, so that the texts
+// keep the line count the windows were laid out for. 1 for the designed face.
+double RenderScale(std::string_view designedFamily);
 
 } // namespace forms

@@ -5,36 +5,30 @@
 // Forms live on the heap: a form that closes is destroyed with its state.
 #pragma once
 
-#include <QMargins>
-#include <QPixmap>
-#include <QWidget>
 #include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
 
 #include "Control.h"
-
-class QIcon;
+#include "Event.h"
+#include "Types.h"
 
 namespace forms {
 
-// A window's frame.
-enum class BorderStyle {
-    // Title bar with the caption and the close box; not resizable.
-    FixedSingle,
-    // A raised dialog frame without title bar, kept out of the taskbar.
-    FixedDialogNoTitle,
-};
-
-class Form : public QWidget {
-    Q_OBJECT
+class Form : public Container {
 public:
     Form(BorderStyle border, float clientWidth, float clientHeight);
-    ~Form() override;
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
 
     // The window's name in the program's design.
-    void SetName(const char* name) { setObjectName(QString::fromLatin1(name)); }
+    const std::string& Name() const { return name_; }
+    void SetName(std::string_view name);
 
-    QString Caption() const { return windowTitle(); }
-    void SetCaption(const QString& caption);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string_view caption);
 
     float Left() const { return left_; }
     float Top() const { return top_; }
@@ -43,54 +37,50 @@ public:
 
     float ClientWidth() const { return clientWidth_; }
     float ClientHeight() const { return clientHeight_; }
-    // Client area plus frame and title bar (see FrameMargins).
-    float OuterWidth();
-    float OuterHeight();
+    // Client area plus frame and title bar, as the platform knows them now.
+    float OuterWidth() const;
+    float OuterHeight() const;
 
-    void SetBackColor(const QColor& color);
-    // The icon of the title bar and the taskbar.
-    void SetIcon(const QIcon& icon);
+    void SetBackColor(Color color);
+    // The desktop's face of buttons, which the window's background follows
+    // where it can; SystemColorsChange tells when it may have changed.
+    Color ButtonFace() const;
+    // The program's icon of that name, in the title bar and the taskbar.
+    void SetIcon(std::string_view name);
     // The keyboard's tab chain, tab index 0 first.
-    static void SetTabOrder(std::initializer_list<QWidget*> controls);
+    void SetTabOrder(std::initializer_list<Control*> controls);
 
     // Shows the window without an owner and makes it the active one.
     void Show();
+    bool Visible() const;
+    // Asks the window to close, as its close box does: Form_Unload decides.
+    void Close();
 
-    // Where the focus goes when the control that has it was hidden or
-    // disabled: on to the next control in the tab chain that can take it,
-    // round to the first. Event handlers run before it, so that a handler
-    // may hide one control and show another.
-    void SettleFocus();
+    Form& Window() override { return *this; }
+    NativeWidget& Native() const override { return *native_; }
 
-signals:
-    void Click();
+    Event<> Click;
     // A key that types a character; the character's code.
-    void KeyPress(int keyAscii);
+    Event<int> KeyPress;
+    // The desktop's colours or the program's palette have changed.
+    Event<> SystemColorsChange;
+
+    BorderStyle Border() const { return border_; }
 
 protected:
-    // The window is being closed; set cancel to keep it.
-    virtual void Form_Unload(int& cancel);
-
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
+    // The window is being closed; set Cancel to keep it.
+    virtual void Form_Unload(int& Cancel);
 
 private:
-    QMargins FrameMargins();
+    // The platform's side of the window's events.
+    friend struct FormEvents;
     void Place();
 
     BorderStyle border_;
     float clientWidth_, clientHeight_;
     float left_ = 0, top_ = 0;
-    ClickTracker click_;
-    bool shown_ = false;
-    // The dialog frame as drawn, and the palette it was drawn in.
-    QPixmap frame_;
-    qint64 framePalette_ = 0;
+    std::string name_, caption_;
+    std::unique_ptr<NativeWidget> native_;
 };
 
 // Where a window of the outer size stands in the middle of the screen.
@@ -99,13 +89,5 @@ float Centred(float screen, float outer);
 // The window's top, then its left, set so that its outer box stands in the
 // middle of the screen, unrounded, even where that is off the screen.
 void Centre(Form& form);
-
-// Chooses how the platform draws the windows; called before the application
-// object is made, by the program and by anything that shows its windows.
-void PreparePlatform();
-
-// Ends the program at once: every window is hidden, every timer stops and
-// the event loop returns. No further event handler runs.
-void End();
 
 } // namespace forms

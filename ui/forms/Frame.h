@@ -2,33 +2,24 @@
 // A frame: a box with a background of its own that holds other controls.
 #pragma once
 
-#include <QFrame>
-
 #include "Control.h"
+#include "Event.h"
+#include "Types.h"
 
 namespace forms {
 
-class Frame : public QFrame, public Control {
-    Q_OBJECT
+class Frame : public Control, public Container {
 public:
-    explicit Frame(QWidget* container);
+    explicit Frame(Container& container);
 
-    void SetBackColor(const QColor& color);
+    void SetBackColor(Color color);
     // The colour of the frame's edge (a frame has no caption here).
-    void SetForeColor(const QColor& color);
+    void SetForeColor(Color color);
 
-signals:
-    void Click();
+    Form& Window() override { return Control::Window(); }
+    NativeWidget& Native() const override { return Control::Native(); }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    ClickTracker click_;
-
-    FORMS_HIDE_QT_PROPERTIES(QFrame);
+    Event<> Click;
 };
 
 } // namespace forms

@@ -3,32 +3,30 @@
 // clicks: they go to the window beneath.
 #pragma once
 
-#include <QColor>
-#include <QWidget>
+#include <memory>
+
+#include "Control.h"
+#include "Types.h"
 
 namespace forms {
 
-class Line : public QWidget {
-    Q_OBJECT
+class Line {
 public:
-    explicit Line(QWidget* container);
+    explicit Line(Container& container);
+    ~Line();
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
 
     void SetPoints(float x1, float y1, float x2, float y2);
-    void SetBorderColor(const QColor& color);
+    void SetBorderColor(Color color);
     void SetBorderWidth(int pixels);
     // Brings the line in front of the other controls of its window.
-    void ZOrder() { raise(); }
+    void ZOrder();
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    NativeWidget& Native() const { return *native_; }
 
 private:
-    void Place();
-
-    float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
-    QColor color_ = Qt::black;
-    int width_ = 1;
-    QPoint from_, to_; // the end points in the widget's pixels
+    std::unique_ptr<NativeWidget> native_;
 };
 
 } // namespace forms

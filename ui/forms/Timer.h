@@ -2,16 +2,34 @@
 // A timer owned by a window; its ticks arrive as the window's events.
 #pragma once
 
-#include <QTimer>
+#include <memory>
+
+#include "Event.h"
 
 namespace forms {
 
-class Timer : public QTimer {
-    Q_OBJECT
+class Form;
+class NativeTimer;
+
+class Timer {
 public:
     // Ticks every intervalMs milliseconds, as precisely as the platform
     // allows, from creation on when enabled.
-    Timer(QObject* owner, int intervalMs, bool enabled);
+    Timer(Form& owner, int intervalMs, bool enabled);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    int Interval() const { return interval_; }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+
+    Event<> Tick;
+
+private:
+    std::unique_ptr<NativeTimer> native_;
+    int interval_;
+    bool enabled_;
 };
 
 } // namespace forms

@@ -2,12 +2,11 @@
 // Twips (1/1440 inch) and the screen, as the windows measure them.
 #pragma once
 
-#include <QPoint>
-#include <QRect>
+#include "Types.h"
 
 namespace forms {
 
-// Twips per logical pixel: 1440 / the primary screen's logical DPI (15 at 96 DPI).
+// Twips per pixel: 1440 / the screen's logical DPI (15 at 96 DPI).
 float TwipsPerPixelX();
 float TwipsPerPixelY();
 
@@ -15,7 +14,7 @@ float TwipsPerPixelY();
 int ToPixelsX(float twips);
 int ToPixelsY(float twips);
 // The pixel box of a twips box: both edges rounded, so neighbours stay flush.
-QRect ToPixels(float left, float top, float width, float height);
+PixelRect ToPixels(float left, float top, float width, float height);
 
 float ToTwipsX(int pixels);
 float ToTwipsY(int pixels);

@@ -13,13 +13,11 @@
 #include "forms/Label.h"
 
 class frmMainVelkaro : public forms::Form {
-    Q_OBJECT
 public:
     frmMainVelkaro();
 
 protected:
     void Form_Unload(int& Cancel) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
