@@ -112,8 +112,8 @@ bool DisplayScreenIsPossible(const QString& platform, const QString& display) {
     const QString name = display.isEmpty() ? qEnvironmentVariable("DISPLAY") : display;
     if (ScreenNumberIsPossible(name))
         return true;
-    PrintErrorLine(QStringLiteral("cannot open the display \"%1\": its screen number, after the "
-                                  "dot, must be from 0 up")
+    PrintErrorLine(QStringLiteral("cannot open the display \"%1\": the screen number after the "
+                                  "dot is not one an X server can have")
                        .arg(Shown(name)));
     return false;
 }
