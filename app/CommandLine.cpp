@@ -1,22 +1,42 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 
+#include "ErrorLine.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 
 namespace app {
 
 namespace {
 
-// Qt's standard options, read by QApplication: these take a value ...
-constexpr const char* kQtOptionsWithValue[] = {
-    "platform",        "platformpluginpath", "platformtheme", "plugin",    "display", "geometry",
-    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",   "name",    "style",
-    "stylesheet",      "qmljsdebugger",      "dialogs",       "fontengine"};
-// ... and these do not.
-constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb"};
+// Qt's standard options, read by QApplication and the X11 platform: these take a value ...
+constexpr const char* kQtOptionsWithValue[] = {"platform",
+                                               "platformpluginpath",
+                                               "platformtheme",
+                                               "plugin",
+                                               "display",
+                                               "geometry",
+                                               "title",
+                                               "icon",
+                                               "name",
+                                               "visual",
+                                               "qwindowgeometry",
+                                               "qwindowicon",
+                                               "qwindowtitle",
+                                               "session",
+                                               "style",
+                                               "stylesheet",
+                                               "qmljsdebugger"};
+// ... of which Qt itself reads these in the -option=value form too ...
+constexpr const char* kQtOptionsWithJoinedValue[] = {"style", "stylesheet", "qmljsdebugger"};
+// ... and these take none.
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "testability"};
 
 constexpr const char kHelp[] =
     "Usage: velkaro [options]\n"
@@ -30,13 +50,50 @@ constexpr const char kHelp[] =
     "Qt's standard options work as well, among them -platform <name>,\n"
     "-display <display>, -style <style> and -reverse. See velkaro(6).\n";
 
-void PrintError(const QString& text) {
-    std::fprintf(stderr, "velkaro: %s\n", text.toLocal8Bit().constData());
+bool IsOneOf(const QByteArray& name, const auto& names) {
+    return std::any_of(std::begin(names), std::end(names),
+                       [&](const char* known) { return name == known; });
+}
+
+// The arguments for QApplication: argv as given, with each Qt option whose value is joined by
+// "=" split into the option and its value where Qt reads only that form. The parser has
+// accepted argv, so an option that takes a value and has no "=" is followed by its value.
+std::vector<QByteArray> QtArguments(int argc, char* argv[]) {
+    std::vector<QByteArray> arguments;
+    if (argc > 0)
+        arguments.emplace_back(argv[0]);
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        QByteArray option = argument;
+        if (option.startsWith("--"))
+            option.remove(0, 2);
+        else if (option.startsWith('-'))
+            option.remove(0, 1);
+        else {
+            arguments.push_back(argument);
+            continue;
+        }
+        const qsizetype equals = option.indexOf('=');
+        const QByteArray name = equals < 0 ? option : option.left(equals);
+        if (!IsOneOf(name, kQtOptionsWithValue)) {
+            arguments.push_back(argument);
+        } else if (equals < 0) {
+            arguments.push_back(argument);
+            if (i + 1 < argc)
+                arguments.emplace_back(argv[++i]);
+        } else if (IsOneOf(name, kQtOptionsWithJoinedValue)) {
+            arguments.push_back(argument);
+        } else {
+            arguments.push_back('-' + name);
+            arguments.push_back(option.mid(equals + 1));
+        }
+    }
+    return arguments;
 }
 
 } // namespace
 
-std::optional<int> ReadCommandLine(int argc, char* argv[]) {
+std::optional<int> ReadCommandLine(int argc, char* argv[], StartOptions& options) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -56,10 +113,10 @@ std::optional<int> ReadCommandLine(int argc, char* argv[]) {
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        PrintError(unknown.isEmpty()
-                       ? parser.errorText()
-                       : QStringLiteral("unknown option '%1'; velkaro --help lists the options")
-                             .arg(unknown.constFirst()));
+        PrintErrorLine(unknown.isEmpty()
+                           ? parser.errorText()
+                           : QStringLiteral("unknown option '%1'; velkaro --help lists the options")
+                                 .arg(Shown(unknown.constFirst())));
         return 2;
     }
     if (parser.isSet(help)) {
@@ -72,10 +129,13 @@ std::optional<int> ReadCommandLine(int argc, char* argv[]) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        PrintError(QStringLiteral("unexpected argument '%1'; the game takes none")
-                       .arg(parser.positionalArguments().constFirst()));
+        PrintErrorLine(QStringLiteral("unexpected argument '%1'; the game takes none")
+                           .arg(Shown(parser.positionalArguments().constFirst())));
         return 2;
     }
+    options.qtArguments = QtArguments(argc, argv);
+    options.platform = parser.value(QStringLiteral("platform"));
+    options.display = parser.value(QStringLiteral("display"));
     return std::nullopt;
 }
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "StartupErrors.h"
 
+#include "ErrorLine.h"
+
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QString>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -22,7 +24,6 @@ struct HeldMessage {
     QString text;
 };
 
-QtMessageHandler gPrevious = nullptr;
 std::vector<HeldMessage> gHeld;
 
 bool IsPlatformCategory(const char* category) {
@@ -32,9 +33,14 @@ bool IsPlatformCategory(const char* category) {
 // What Qt's X11 platform says when it cannot reach the display.
 constexpr char kCannotConnect[] = "could not connect to display";
 
+// What Qt says when its platform started without a screen (linuxfb without a framebuffer) and
+// a window is made.
+constexpr char kNoScreens[] = "no screens available";
+
 QString StartupErrorLine(const QString& fatal) {
     for (const HeldMessage& held : gHeld) {
-        if (!held.text.startsWith(QLatin1String(kCannotConnect)))
+        if (!IsPlatformCategory(held.category) ||
+            !held.text.startsWith(QLatin1String(kCannotConnect)))
             continue;
         QString display = held.text.mid(int(std::strlen(kCannotConnect))).trimmed();
         if (display.isEmpty())
@@ -45,11 +51,14 @@ QString StartupErrorLine(const QString& fatal) {
                 "set); to play without one, run it under Xvfb: xvfb-run -a velkaro");
         return QStringLiteral("cannot open the display \"%1\": no X server answers there, or it "
                               "does not let this user in")
-            .arg(display);
+            .arg(Shown(display));
     }
+    if (fatal.contains(QLatin1String(kNoScreens)) && qApp)
+        return QStringLiteral("cannot open a window: Qt's platform \"%1\" finds no screen here")
+            .arg(Shown(QGuiApplication::platformName()));
     // Another platform failure: the first thing Qt said about it.
     for (const HeldMessage& held : gHeld) {
-        if (held.type != QtDebugMsg)
+        if (IsPlatformCategory(held.category) && held.type != QtDebugMsg)
             return QStringLiteral("cannot open a window: %1").arg(held.text.section('\n', 0, 0));
     }
     return QStringLiteral("cannot open a window: %1").arg(fatal.section('\n', 0, 0));
@@ -57,22 +66,16 @@ QString StartupErrorLine(const QString& fatal) {
 
 void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "velkaro: %s\n", StartupErrorLine(text).toLocal8Bit().constData());
+        PrintErrorLine(StartupErrorLine(text));
         std::_Exit(1); // Qt would abort and dump core
     }
-    if (IsPlatformCategory(context.category)) {
-        gHeld.push_back(
-            {type, context.file, context.line, context.function, context.category, text});
-        return;
-    }
-    gPrevious(type, context, text);
+    gHeld.push_back({type, context.file, context.line, context.function, context.category, text});
 }
 
 } // namespace
 
 StartupErrors::StartupErrors()
     : previous_(qInstallMessageHandler(Handle)) {
-    gPrevious = previous_;
     gHeld.clear();
 }
 

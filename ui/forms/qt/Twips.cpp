@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace forms {
@@ -21,18 +22,30 @@ int Round(float value) {
     return static_cast<int>(std::lround(value));
 }
 
+// Twips per pixel at a resolution a screen reports, which may be zero or not a number when the
+// scale settings are broken.
+float TwipsPerPixel(qreal dotsPerInch) {
+    return std::isfinite(dotsPerInch) && dotsPerInch > 0
+               ? kTwipsPerInch / static_cast<float>(dotsPerInch)
+               : kDefaultTwipsPerPixel;
+}
+
+// The pixels from first to last, counted without overflow whatever the screen reports
+// (QRect::width() overflows on a screen that spans every int), and never below zero.
+float Extent(int first, int last) {
+    return std::max(0.0f, static_cast<float>(qint64{last} - first + 1));
+}
+
 } // namespace
 
 float TwipsPerPixelX() {
     const QScreen* screen = Screen();
-    return screen ? kTwipsPerInch / static_cast<float>(screen->logicalDotsPerInchX())
-                  : kDefaultTwipsPerPixel;
+    return screen ? TwipsPerPixel(screen->logicalDotsPerInchX()) : kDefaultTwipsPerPixel;
 }
 
 float TwipsPerPixelY() {
     const QScreen* screen = Screen();
-    return screen ? kTwipsPerInch / static_cast<float>(screen->logicalDotsPerInchY())
-                  : kDefaultTwipsPerPixel;
+    return screen ? TwipsPerPixel(screen->logicalDotsPerInchY()) : kDefaultTwipsPerPixel;
 }
 
 int ToPixelsX(float twips) {
@@ -57,12 +70,18 @@ float ToTwipsY(int pixels) {
 
 float ScreenWidth() {
     const QScreen* screen = Screen();
-    return screen ? ToTwipsX(screen->geometry().width()) : 0.0f;
+    if (!screen)
+        return 0.0f;
+    const QRect geometry = screen->geometry();
+    return Extent(geometry.left(), geometry.right()) * TwipsPerPixelX();
 }
 
 float ScreenHeight() {
     const QScreen* screen = Screen();
-    return screen ? ToTwipsY(screen->geometry().height()) : 0.0f;
+    if (!screen)
+        return 0.0f;
+    const QRect geometry = screen->geometry();
+    return Extent(geometry.top(), geometry.bottom()) * TwipsPerPixelY();
 }
 
 } // namespace forms
