@@ -3,6 +3,7 @@
 
 #include "Texts.h"
 #include "forms/Application.h"
+#include "forms/Spoken.h"
 
 using forms::Label;
 
@@ -59,6 +60,7 @@ frmAbout::frmAbout()
     , Line1(*this)
     , Label1(*this) {
     SetName("frmAbout");
+    SetSpokenName(texts::kProductName);
     SetBackColor(kTeal);
 
     Frame1.SetName("Frame1");
@@ -121,6 +123,10 @@ frmAbout::frmAbout()
 
 void frmAbout::Form_Load() {
     forms::Centre(*this);
+    // The window's name is the title; its other texts in reading order, the
+    // greeting once.
+    Announce(forms::Sentences(
+        {texts::kAboutCredits, texts::kAboutEmail, texts::kAboutMobile, texts::kAboutGreeting}));
 }
 
 void frmAbout::Timer1_Timer() {

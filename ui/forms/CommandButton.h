@@ -18,6 +18,9 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string_view caption);
+    // What a screen reader says of the button after its name and role when
+    // the focus arrives on it (the question the button answers).
+    void SetDescription(std::string_view description);
     const DesignFont& Font() const { return font_; }
     void SetFont(const DesignFont& design);
     // The program's picture of that name, shown at the size given in twips

@@ -29,6 +29,14 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string_view caption);
+    // What a screen reader calls a window that shows no caption (a caption
+    // is spoken as it is).
+    void SetSpokenName(std::string_view name);
+
+    // What a screen reader says at once, once, whatever has the focus: what
+    // a change of screen shows where the focus stays. A window that is not
+    // the active one yet says it when it becomes active.
+    void Announce(std::string_view text);
 
     float Left() const { return left_; }
     float Top() const { return top_; }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Texts.h"
+#include "forms/Spoken.h"
 #include "frmAbout.h"
 #include "mdlArayValues.h"
 
@@ -47,6 +48,13 @@ std::string Joined(const std::array<std::string_view, 2>& parts) {
     return std::string(parts[0]) + std::string(parts[1]);
 }
 
+// The question that Yes and No answer, repeated whenever the focus arrives
+// on one of them.
+void Describe(forms::CommandButton& yes, forms::CommandButton& no, std::string_view question) {
+    yes.SetDescription(question);
+    no.SetDescription(question);
+}
+
 } // namespace
 
 frmMainVelkaro::frmMainVelkaro()
@@ -80,6 +88,7 @@ frmMainVelkaro::frmMainVelkaro()
     // 90 x 120 pixels shown at 0.9375 x 1.25 inches.
     cmdStart.SetPicture("start", 1350, 1800);
     cmdStart.SetSpokenName(texts::kStartName);
+    cmdStart.SetDescription(texts::kInstruction);
 
     lblMain.SetName("lblMain");
     lblMain.SetCaption(texts::kInstruction);
@@ -185,6 +194,10 @@ void frmMainVelkaro::cmdStart_Click() {
     SetCaption(texts::kPageTitles[0]);
     cmdYes.SetCaption(texts::kYes);
     cmdNo.SetCaption(texts::kNo);
+    // The focus goes on to Yes, which reads the question and the card: the
+    // title is said before it.
+    Describe(cmdYes, cmdNo, forms::Sentences({lblQu1.Caption(), lblNoList.Caption()}));
+    Announce(texts::kPageTitles[0]);
 }
 
 void frmMainVelkaro::cmdYes_Click() {
@@ -229,6 +242,12 @@ void frmMainVelkaro::AnswerQuestion(engine::Answer answer) {
         ShowResult();
         break;
     }
+    // The next page, where the focus stays on the button just pressed.
+    if (k < engine::kQuestionCount) {
+        const std::string question = forms::Sentences({lblQu1.Caption(), lblNoList.Caption()});
+        Describe(cmdYes, cmdNo, question);
+        Announce(forms::Sentences({texts::kPageTitles[static_cast<std::size_t>(k)], question}));
+    }
 }
 
 void frmMainVelkaro::ShowResult() {
@@ -252,6 +271,11 @@ void frmMainVelkaro::ShowResult() {
         cmdNo.SetVisible(false);
         cmdWrong.SetVisible(false);
     }
+    // No question is left for the buttons to repeat.
+    Describe(cmdYes, cmdNo, {});
+    Announce(forms::Sentences(
+        {lblQu1.Visible() ? std::string_view(lblQu1.Caption()) : std::string_view(),
+         lblNoList.Caption()}));
 }
 
 void frmMainVelkaro::cmdWrong_MouseMove(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Accessibility.h"
 #include "Native.h"
 #include "Picture.h"
 #include "Utf8.h"
@@ -32,6 +33,10 @@ void CommandButton::SetCaption(std::string_view caption) {
     const QString text = qt::FromUtf8(caption);
     Drawn(*this).setText(text);
     Drawn(*this).setAccessibleName(text);
+}
+
+void CommandButton::SetDescription(std::string_view description) {
+    Drawn(*this).setAccessibleDescription(qt::FromUtf8(description));
 }
 
 void CommandButton::SetFont(const DesignFont& design) {
@@ -151,6 +156,11 @@ void ButtonWidget::mouseMoveEvent(QMouseEvent* event) {
 void ButtonWidget::focusInEvent(QFocusEvent* event) {
     QPushButton::focusInEvent(event);
     owner_.GotFocus.Raise();
+    // A handler that handed the focus on did so while this button was still
+    // taking it, and Qt tells screen readers of this button after the one the
+    // focus went on to: they hear again where the focus ended.
+    if (!hasFocus())
+        qt::accessibility::RestateFocusLater();
 }
 
 // Space presses the button with the focus, as do Return and Enter; a hidden

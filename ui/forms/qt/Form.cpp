@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <qdrawutil.h>
 
+#include "Accessibility.h"
 #include "Native.h"
 #include "PaletteRelay.h"
 #include "Picture.h"
@@ -76,6 +77,14 @@ void Form::SetCaption(std::string_view caption) {
     const QString title = qt::FromUtf8(caption);
     Drawn(*this).setWindowTitle(title);
     Drawn(*this).setAccessibleName(title);
+}
+
+void Form::SetSpokenName(std::string_view name) {
+    Drawn(*this).setAccessibleName(qt::FromUtf8(name));
+}
+
+void Form::Announce(std::string_view text) {
+    qt::accessibility::Announce(Drawn(*this), qt::FromUtf8(text));
 }
 
 // The position is that of the outer box, frame included.
@@ -149,6 +158,7 @@ FormWidget::FormWidget(Form& owner, BorderStyle border)
     , border_(border) {
     LiveForms().append(this);
     RelayPaletteChanges();
+    qt::accessibility::Install();
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends by End() alone
     const int frame = border == BorderStyle::FixedDialogNoTitle ? kDialogFrame : 0;
