@@ -26,13 +26,14 @@ velkaro_need_packages() {
             --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# What building and playing needs: compiler, CMake, Qt 6 Widgets, an Arabic
-# Naskh face (Amiri) to stand in for Traditional Arabic.
-VELKARO_BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev fonts-hosny-amiri)
+# What building and playing needs: compiler, CMake, Qt 6 Widgets, the X11
+# client library (to ask the window manager for its frame), an Arabic Naskh
+# face (Amiri) to stand in for Traditional Arabic.
+VELKARO_BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libxcb1-dev fonts-hosny-amiri)
 # What the tests need besides: the Windows resource compiler, the desktop
 # metadata checkers, and an X server with xwininfo for one start-up on X.
 VELKARO_TEST_PACKAGES=(binutils-mingw-w64-x86-64 appstream desktop-file-utils fonts-dejavu-core
-    xvfb x11-utils xauth qt6-base-private-dev)
+    xvfb x11-utils xauth openbox qt6-base-private-dev)
 # What building the Debian package needs besides (scripts/package): Debian's packaging tools,
 # the metadata checkers its tests use, and lintian to check the result.
-VELKARO_PACKAGE_PACKAGES=(dpkg-dev debhelper appstream desktop-file-utils lintian)
+VELKARO_PACKAGE_PACKAGES=(dpkg-dev debhelper appstream desktop-file-utils xvfb openbox lintian)

@@ -16,6 +16,7 @@
 #include "Picture.h"
 #include "Utf8.h"
 #include "Widgets.h"
+#include "X11Frame.h"
 #include "forms/Application.h"
 #include "forms/Twips.h"
 
@@ -167,11 +168,12 @@ FormWidget::FormWidget(Form& owner, BorderStyle border)
                      .grownBy(contentsMargins()));
     // The native window exists from here on, so that the platform can tell
     // its frame before the first show. An X11 window manager frames a window
-    // only once it is shown, so there the frame is nothing either way, and an
-    // early native window would only send the title, the icon and each move
-    // to the server one by one instead of with the window.
+    // only once it is shown; there it is asked for the frame it will draw
+    // instead, and an early native window would only send the title, the icon
+    // and each move to the server one by one instead of with the window.
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         create();
+    announcedFrame_.Ask(*this);
 }
 
 FormWidget::~FormWidget() {
@@ -184,15 +186,15 @@ FormWidget::~FormWidget() {
     }
 }
 
-// The frame as the platform reports it for the native window. Before the
-// first show this is the best figure there is: the real frame on Windows, the
-// fixed 2-pixel frame of the offscreen platform, and nothing on X11, whose
-// window manager frames the window only some hundred milliseconds after it
-// is shown; there the window is centred on its client area. After that it is
-// the window manager's figure.
+// The frame as the platform reports it for the native window: the fixed
+// 2-pixel frame of the offscreen platform, say. An X11 window manager frames
+// the window only some hundred milliseconds after it is shown; until then the
+// frame it announced stands in. Where it announced none, the frame is nothing
+// and the window is centred on its client area.
 QMargins FormWidget::FrameMargins() const {
     const QWindow* window = windowHandle();
-    return window ? window->frameMargins() : QMargins();
+    const QMargins frame = window ? window->frameMargins() : QMargins();
+    return frame.isNull() ? announcedFrame_.Frame() : frame;
 }
 
 void FormWidget::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <memory>
 
+#include "X11Frame.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
 #include "forms/Frame.h"
@@ -157,6 +158,8 @@ protected:
 private:
     Form* owner_;
     BorderStyle border_;
+    // The frame an X11 window manager announced before the first show.
+    x11::AnnouncedFrame announcedFrame_;
     ClickTracker click_;
     bool shown_ = false;
     // The dialog frame as drawn, and the palette it was drawn in.
