@@ -222,6 +222,9 @@ TEST_CASE("a whole game by mouse") {
     HWND list = Handle(Access::List(window));
     CHECK(Shown(Handle(Access::Main(window))));
     CHECK(!Shown(list));
+    // Screen readers read the windows' texts: the captions, and the Start button's spoken name.
+    CHECK(Text(Handle(Access::Start(window))) == "ابدأ");
+    CHECK(Text(Handle(Access::Main(window))).starts_with("هل تريدني"));
 
     Click(Handle(Access::Start(window)));
     CHECK(Text(Handle(window)) == "صفحة 1 من 7");
