@@ -6,7 +6,8 @@
 #include "CommandLine.h"
 #include "Identity.h"
 #include "StartupErrors.h"
-#include "forms/Form.h"
+#include "forms/Application.h"
+#include "forms/qt/Native.h"
 #include "frmMainVelkaro.h"
 
 int main(int argc, char* argv[]) {
@@ -24,7 +25,7 @@ int main(int argc, char* argv[]) {
     // The program ends from the About window alone.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    (new frmMainVelkaro)->show();
+    forms::qt::Widget(*new frmMainVelkaro).show();
     const int result = QApplication::exec();
     qDeleteAll(QApplication::topLevelWidgets());
     return result;

@@ -23,6 +23,8 @@
 #include <string>
 
 #include "BenchSupport.h"
+#include "forms/Application.h"
+#include "forms/qt/Native.h"
 #include "frmAbout.h"
 
 namespace {
@@ -160,18 +162,20 @@ int main(int argc, char* argv[]) {
 
     frmAbout& about = frmAbout::Instance();
     about.Show();
+    QWidget& aboutWidget = forms::qt::Widget(about);
     QElapsedTimer waited;
     waited.start();
-    while (!(about.windowHandle() && about.windowHandle()->isExposed()) && waited.elapsed() < 10000)
+    while (!(aboutWidget.windowHandle() && aboutWidget.windowHandle()->isExposed()) &&
+           waited.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    if (!about.windowHandle()->isExposed()) {
+    if (!aboutWidget.windowHandle()->isExposed()) {
         std::fputs("about: the About window was never shown\n", stderr);
         return 1;
     }
     Spin(300);
 
-    auto* greeting = about.findChild<QWidget*>(QStringLiteral("Label7"));
-    auto* timer = about.findChild<QTimer*>();
+    auto* greeting = aboutWidget.findChild<QWidget*>(QStringLiteral("Label7"));
+    auto* timer = aboutWidget.findChild<QTimer*>();
     if (!greeting || !timer) {
         std::fputs("about: no Label7 or no timer in the About window\n", stderr);
         return 1;
@@ -214,7 +218,7 @@ int main(int argc, char* argv[]) {
                 plain.cpuPercent < kCpuTarget ? "MET" : "MISSED", plain.cpuPercent);
 
     // 2. Where a tick goes.
-    Recorder recorder(about, *timer);
+    Recorder recorder(aboutWidget, *timer);
     app.installEventFilter(&recorder);
     const Pass timed = Run(2, *timer, *greeting, 0);
     app.removeEventFilter(&recorder);
@@ -229,7 +233,8 @@ int main(int argc, char* argv[]) {
                     timed.ticks ? 1.0 * p.events / timed.ticks : 0.0,
                     timed.ticks ? 1.0 * p.pixels / timed.ticks : 0.0, perTick(p.ns));
     std::printf("    whole-window repaints: %lld of %lld frames (window %dx%d pixels)\n",
-                recorder.wholeWindowPaints, recorder.frames, about.width(), about.height());
+                recorder.wholeWindowPaints, recorder.frames, aboutWidget.width(),
+                aboutWidget.height());
 
     // 3. The greeting drawn from a picture, in one-second slices taken in
     // turn with the window as it is, so that both see the same machine.

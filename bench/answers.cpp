@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "BenchSupport.h"
+#include "forms/Application.h"
+#include "forms/qt/Native.h"
 #include "frmMainVelkaro.h"
 
 namespace {
@@ -61,7 +63,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     const int games = std::stoi(bench::Option(argc, argv, "--games", "500"));
 
-    auto* game = new frmMainVelkaro;
+    QWidget* game = &forms::qt::Widget(*new frmMainVelkaro);
     game->show();
     QElapsedTimer waited;
     waited.start();

@@ -21,10 +21,11 @@
 
 #include "BenchSupport.h"
 #include "Texts.h"
-#include "forms/Fonts.h"
-#include "forms/Picture.h"
-#include "forms/Twips.h"
-#include "forms/Utf8.h"
+#include "forms/Application.h"
+#include "forms/qt/Native.h"
+#include "forms/qt/Picture.h"
+#include "forms/qt/Utf8.h"
+#include "forms/qt/Widgets.h"
 #include "frmMainVelkaro.h"
 
 namespace {
@@ -48,8 +49,7 @@ void Mark(const char* name) {
 }
 
 // The pictures the main window loads, by resource path.
-const char* const kPictures[] = {":/pictures/icon32", ":/pictures/icon16", ":/pictures/yes",
-                                 ":/pictures/no",     ":/pictures/start",  ":/pictures/wrong32"};
+const char* const kPictures[] = {"icon32", "icon16", "yes", "no", "start", "wrong32"};
 
 int Once(int argc, char* argv[]) {
     last = bench::NowNs();
@@ -63,15 +63,15 @@ int Once(int argc, char* argv[]) {
     Mark("font database: fontconfig set-up and font list");
 
     const QFont arabic =
-        forms::RenderFont({QStringLiteral("Traditional Arabic"), 15.75f, QFont::Bold});
-    QFontMetricsF(arabic).horizontalAdvance(forms::FromUtf8(texts::kInstruction));
+        forms::qt::RenderFont({"Traditional Arabic", 15.75f, forms::FontWeight::Bold});
+    QFontMetricsF(arabic).horizontalAdvance(forms::qt::FromUtf8(texts::kInstruction));
     Mark("the Arabic face opened, one line shaped");
 
-    for (const char* path : kPictures)
-        forms::Picture(QString::fromLatin1(path));
+    for (const char* name : kPictures)
+        forms::qt::Picture(name);
     Mark("pictures decoded (format from the first bytes, no image plugin)");
 
-    auto* game = new frmMainVelkaro;
+    QWidget* game = &forms::qt::Widget(*new frmMainVelkaro);
     Mark("frmMainVelkaro made (the rest of its work)");
 
     game->show();

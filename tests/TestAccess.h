@@ -4,12 +4,25 @@
 
 #include <QApplication>
 #include <QtTest>
+#include <string>
+#include <type_traits>
 
 #include "AnswerCodes.h"
 #include "Design.h"
 #include "forms/Twips.h"
+#include "forms/qt/Native.h"
+#include "forms/qt/Utf8.h"
+#include "forms/qt/Widgets.h"
 #include "frmAbout.h"
 #include "frmMainVelkaro.h"
+
+using forms::qt::FromUtf8;
+using forms::qt::Widget;
+
+// Texts as the tests compare them, with their contents shown on failure.
+template <> inline char* QTest::toString(const std::string& text) {
+    return QTest::toString(QString::fromStdString(text));
+}
 
 struct frmMainVelkaroTestAccess {
     static std::int16_t Step(const frmMainVelkaro& w) { return w.intStep; }
@@ -27,18 +40,36 @@ struct frmAboutTestAccess {
     static forms::Timer& Timer(frmAbout& a) { return a.Timer1; }
 };
 
-// A control of a window, by name.
-template <typename T = QWidget> T& Control(QWidget& window, const char* name) {
-    T* control = window.findChild<T*>(QString::fromLatin1(name));
+// A control of a window, by name: its widget, or the forms control itself.
+template <typename T = QWidget> T& Control(const QWidget& window, const char* name) {
+    QWidget* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
+    T* control = nullptr;
+    if (widget) {
+        if constexpr (std::is_base_of_v<QWidget, T>)
+            control = qobject_cast<T*>(widget);
+        else
+            control = dynamic_cast<T*>(forms::qt::ControlOf(*widget));
+    }
     if (!control)
         qFatal("no control %s", name);
     return *control;
 }
+template <typename T = QWidget> T& Control(const forms::Form& window, const char* name) {
+    return Control<T>(Widget(window), name);
+}
 
 // The pixels of a box in twips on this screen.
 inline QRect Pixels(const QRectF& twips) {
-    return forms::ToPixels(float(twips.left()), float(twips.top()), float(twips.width()),
-                           float(twips.height()));
+    const forms::PixelRect box = forms::ToPixels(float(twips.left()), float(twips.top()),
+                                                 float(twips.width()), float(twips.height()));
+    return {box.left, box.top, box.width, box.height};
+}
+
+// Shows a window and waits until it is on the screen.
+inline void ShowAndWait(forms::Form& window) {
+    Widget(window).show();
+    if (!QTest::qWaitForWindowExposed(&Widget(window)))
+        qFatal("the window was not shown");
 }
 
 // Answers the seven questions of a page with the bits of an answer code.
@@ -70,10 +101,10 @@ inline int RunUntilEnd(const std::function<void()>& action) {
 // The About window, as closing a new main window opens it.
 inline frmAbout& OpenAbout() {
     auto* main = new frmMainVelkaro;
-    main->show();
-    main->close();
+    Widget(*main).show();
+    main->Close();
     frmAbout& about = frmAbout::Instance();
-    if (!QTest::qWaitForWindowExposed(&about))
+    if (!QTest::qWaitForWindowExposed(&Widget(about)))
         qFatal("the About window was not shown");
     return about;
 }
@@ -81,13 +112,28 @@ inline frmAbout& OpenAbout() {
 // The About window with its greeting held still, where a test aims at it.
 inline frmAbout& AboutWithGreetingStopped() {
     frmAbout& about = OpenAbout();
-    frmAboutTestAccess::Timer(about).stop();
+    frmAboutTestAccess::Timer(about).SetEnabled(false);
     return about;
 }
 
 // Closes whatever windows an earlier test left behind.
 inline void DiscardWindows() {
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (qobject_cast<forms::Form*>(window))
-            delete window;
+        delete forms::qt::FormOf(*window);
+}
+
+// What the player reads, as Qt holds it.
+template <typename T> QString Caption(const T& windowOrControl) {
+    return QString::fromStdString(windowOrControl.Caption());
+}
+
+// What the widgets draw, in pixels.
+inline QFont DrawnFont(const forms::Label& label) {
+    return forms::qt::WidgetAs<forms::qt::LabelWidget>(label).DrawnFont();
+}
+inline QRect PictureRect(const forms::CommandButton& button) {
+    return forms::qt::WidgetAs<forms::qt::ButtonWidget>(button).PictureRect();
+}
+inline QRect CaptionRect(const forms::CommandButton& button) {
+    return forms::qt::WidgetAs<forms::qt::ButtonWidget>(button).CaptionRect();
 }

@@ -22,36 +22,36 @@ private slots:
     }
     void closingTheGame_handsOver() {
         QFETCH(int, answers);
-        QPointer<frmMainVelkaro> main = new frmMainVelkaro;
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main));
+        auto* main = new frmMainVelkaro;
+        const QPointer<QWidget> shown = &Widget(*main);
+        ShowAndWait(*main);
         if (answers >= 0) {
             QTest::mouseClick(&Control(*main, "cmdStart"), Qt::LeftButton);
             for (int i = 0; i < answers; ++i)
                 QTest::mouseClick(&Control(*main, "cmdYes"), Qt::LeftButton);
         }
-        QVERIFY(main->close());
-        QTRY_VERIFY(main.isNull());
+        QVERIFY(shown->close());
+        QTRY_VERIFY(shown.isNull()); // the main window is gone with its widget
         frmAbout& about = frmAbout::Instance();
-        QVERIFY(about.isVisible());
+        QVERIFY(about.Visible());
         // The program goes on: nothing has ended the event loop.
         QCOMPARE(RunUntilEnd([] {}), -1);
-        QVERIFY(about.isVisible());
+        QVERIFY(about.Visible());
     }
 
     void window_asDesigned() {
         frmAbout& about = OpenAbout();
-        QVERIFY(about.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(about.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+        QVERIFY(Widget(about).windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(Widget(about).windowFlags() & Qt::WindowType_Mask, Qt::Tool);
         QCOMPARE(about.ClientWidth(), 5355.0f);
-        QCOMPARE(about.contentsRect().size(), QSize(357, 223));
+        QCOMPARE(Widget(about).contentsRect().size(), QSize(357, 223));
         QCOMPARE(about.Top(), (forms::ScreenHeight() - about.OuterHeight()) / 2);
         QCOMPARE(about.Left(), (forms::ScreenWidth() - about.OuterWidth()) / 2);
         // The Exit button lies below the client area, yet holds the focus.
         auto& exit = Control<forms::CommandButton>(about, "Command1");
         QVERIFY(exit.Visible() && exit.Enabled());
-        QVERIFY(exit.geometry().top() >= about.contentsRect().bottom());
-        QTRY_COMPARE(QApplication::focusWidget(), &exit);
+        QVERIFY(Widget(exit).geometry().top() >= Widget(about).contentsRect().bottom());
+        QTRY_COMPARE(QApplication::focusWidget(), &Widget(exit));
     }
 
     void greeting_scrolls() {
@@ -73,7 +73,7 @@ private slots:
     void greeting_movesWithTheTimer() {
         frmAbout& about = OpenAbout();
         Label& greeting = Control<Label>(about, "Label7");
-        QCOMPARE(Access::Timer(about).interval(), 10);
+        QCOMPARE(Access::Timer(about).Interval(), 10);
         QTRY_VERIFY(greeting.Left() > -3360.0f + 200);
         const float moved = greeting.Left() + 3360.0f;
         QCOMPARE(std::fmod(moved, 50.0f), 0.0f);
@@ -91,17 +91,17 @@ private slots:
                 return false;
             }
         } watch;
-        about.installEventFilter(&watch);
+        Widget(about).installEventFilter(&watch);
         Label& greeting = Control<Label>(about, "Label7");
-        const int x = greeting.x();
-        while (greeting.x() == x)
+        const int x = Widget(greeting).x();
+        while (Widget(greeting).x() == x)
             Access::Tick(about);
         QTRY_VERIFY(!watch.painted.isEmpty());
         const QRect strip = watch.painted.boundingRect();
-        QVERIFY2(strip.height() <= greeting.Widget().height() + 2,
+        QVERIFY2(strip.height() <= Widget(greeting).height() + 2,
                  qPrintable(QString::number(strip.height())));
-        QVERIFY(strip.top() >= greeting.y() - 1);
-        about.removeEventFilter(&watch);
+        QVERIFY(strip.top() >= Widget(greeting).y() - 1);
+        Widget(about).removeEventFilter(&watch);
     }
 
     void eachWayOfEnding_data() {
@@ -124,9 +124,9 @@ private slots:
         QFETCH(QPoint, at);
         QFETCH(int, key);
         frmAbout& about = AboutWithGreetingStopped(); // the greeting stays where the click aims
-        QWidget* widget = target.isEmpty() ? &about : &Control(about, qPrintable(target));
+        QWidget* widget = target.isEmpty() ? &Widget(about) : &Control(about, qPrintable(target));
         if (target.isEmpty() && !at.isNull())
-            at += about.contentsRect().topLeft();
+            at += Widget(about).contentsRect().topLeft();
         const int result = RunUntilEnd([&] {
             if (key)
                 QTest::keyClick(key == Qt::Key_Space ? widget : QApplication::focusWidget(),
@@ -135,8 +135,8 @@ private slots:
                 QTest::mouseClick(widget, Qt::LeftButton, {}, at);
         });
         QCOMPARE(result, 0);
-        QVERIFY(!about.isVisible());
-        QVERIFY(!Access::Timer(about).isActive());
+        QVERIFY(!about.Visible());
+        QVERIFY(!forms::qt::Widget(about).findChild<QTimer*>()->isActive());
     }
 };
 

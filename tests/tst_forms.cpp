@@ -8,6 +8,10 @@
 #include "forms/Form.h"
 #include "forms/Label.h"
 #include "forms/Twips.h"
+#include "forms/qt/Native.h"
+#include "forms/qt/Widgets.h"
+
+using forms::qt::Widget;
 
 using forms::Label;
 using forms::TextAlignment;
@@ -15,7 +19,8 @@ using forms::TextAlignment;
 namespace {
 
 // The columns of a widget drawn on white that hold ink (darker than mid-grey).
-std::pair<int, int> InkColumns(QWidget& widget) {
+std::pair<int, int> InkColumns(const forms::Control& control) {
+    QWidget& widget = Widget(control);
     QImage image(widget.size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     widget.render(&image);
@@ -27,6 +32,13 @@ std::pair<int, int> InkColumns(QWidget& widget) {
                 last = std::max(last, x);
             }
     return {first, last};
+}
+
+QRect PictureRect(const forms::CommandButton& button) {
+    return forms::qt::WidgetAs<forms::qt::ButtonWidget>(button).PictureRect();
+}
+QRect CaptionRect(const forms::CommandButton& button) {
+    return forms::qt::WidgetAs<forms::qt::ButtonWidget>(button).CaptionRect();
 }
 
 } // namespace
@@ -46,13 +58,13 @@ private slots:
     void position_readsBackExactly() {
         QFETCH(float, twips);
         forms::Form form(forms::BorderStyle::FixedSingle, 6000, 4545);
-        Label label(&form);
+        Label label(form);
         label.Move(0, 0, 1000, 300);
         label.SetLeft(twips);
         label.SetTop(twips);
         QCOMPARE(label.Left(), twips);
         QCOMPARE(label.Top(), twips);
-        QCOMPARE(label.x(), qRound(twips / 15));
+        QCOMPARE(Widget(label).x(), qRound(twips / 15));
         form.SetLeft(twips);
         QCOMPARE(form.Left(), twips);
     }
@@ -87,37 +99,36 @@ private slots:
     void alignment_isAbsolute() {
         QFETCH(TextAlignment, alignment);
         QFETCH(QString, caption);
-        QWidget container;
-        container.resize(400, 100);
-        Label label(&container);
+        forms::Form container(forms::BorderStyle::FixedSingle, 6000, 1500);
+        Label label(container);
         label.Move(0, 0, 4500, 600);
-        label.SetFont({QStringLiteral("Traditional Arabic"), 15.75f, QFont::Bold});
-        label.SetCaption(caption);
+        label.SetFont({"Traditional Arabic", 15.75f, forms::FontWeight::Bold});
+        label.SetCaption(caption.toStdString());
         label.SetAlignment(alignment);
         QCOMPARE(label.Alignment(), alignment);
         const auto [first, last] = InkColumns(label);
         QVERIFY(last > first);
         if (alignment == TextAlignment::RightJustify) {
-            QVERIFY2(last >= label.Widget().width() - 4, qPrintable(QString::number(last)));
+            QVERIFY2(last >= Widget(label).width() - 4, qPrintable(QString::number(last)));
         } else {
             const int middle = (first + last) / 2;
-            QVERIFY2(std::abs(middle - label.Widget().width() / 2) <= 3,
+            QVERIFY2(std::abs(middle - Widget(label).width() / 2) <= 3,
                      qPrintable(QString::number(middle)));
         }
     }
 
     // A list of numbers reads from the right: the first number stands rightmost.
     void numbers_readRightToLeft() {
-        QWidget container;
-        Label label(&container);
+        forms::Form container(forms::BorderStyle::FixedSingle, 6000, 1500);
+        Label label(container);
         label.Move(0, 0, 4500, 600);
-        label.SetCaption(QStringLiteral("1 77"));
+        label.SetCaption("1 77");
         label.SetAlignment(TextAlignment::RightJustify);
         const auto [first, last] = InkColumns(label);
         // "77" is the wider word and lies on the left, "1" on the right.
-        Label one(&container);
+        Label one(container);
         one.Move(0, 0, 4500, 600);
-        one.SetCaption(QStringLiteral("1"));
+        one.SetCaption("1");
         one.SetAlignment(TextAlignment::RightJustify);
         const auto [oneFirst, oneLast] = InkColumns(one);
         QCOMPARE(last, oneLast);
@@ -127,40 +138,39 @@ private slots:
     // Without the designed face the Arabic texts are drawn in a Naskh face,
     // not in whatever sans-serif fontconfig offers.
     void arabicText_drawnInANaskhFace() {
-        const QString family = forms::RenderFamily(QStringLiteral("Traditional Arabic"));
+        const QString family = QString::fromStdString(forms::RenderFamily("Traditional Arabic"));
         QVERIFY2(QStringList({QStringLiteral("Traditional Arabic"), QStringLiteral("Amiri"),
                               QStringLiteral("Noto Naskh Arabic")})
                      .contains(family),
                  qPrintable(family));
-        QWidget container;
-        Label label(&container);
-        label.SetFont({QStringLiteral("Traditional Arabic"), 15.75f, QFont::Bold});
-        QCOMPARE(QFontInfo(label.font()).family(), family);
+        forms::Form container(forms::BorderStyle::FixedSingle, 6000, 1500);
+        Label label(container);
+        label.SetFont({"Traditional Arabic", 15.75f, forms::FontWeight::Bold});
+        QCOMPARE(QFontInfo(Widget(label).font()).family(), family);
     }
 
     void fontSize_readsBackAsSet() {
-        QWidget container;
-        Label label(&container);
-        label.SetFont({QStringLiteral("Traditional Arabic"), 15.75f, QFont::Bold});
+        forms::Form container(forms::BorderStyle::FixedSingle, 6000, 1500);
+        Label label(container);
+        label.SetFont({"Traditional Arabic", 15.75f, forms::FontWeight::Bold});
         QCOMPARE(label.FontSize(), 15.75f);
         label.SetFontSize(16);
         QCOMPARE(label.FontSize(), 16.0f);
-        QVERIFY(label.font().bold());
+        QVERIFY(Widget(label).font().bold());
     }
 
     void pictureButton_picturesAboveCaption() {
-        QWidget container;
-        forms::CommandButton button(&container);
+        forms::Form container(forms::BorderStyle::FixedSingle, 6000, 1500);
+        forms::CommandButton button(container);
         button.Move(0, 0, 1080, 735);
-        QPixmap picture(32, 32);
-        picture.fill(Qt::green);
-        button.SetPicture(picture);
-        button.SetCaption(QStringLiteral("نعم"));
-        QCOMPARE(button.PictureRect().size(), QSize(32, 32));
-        QVERIFY(button.PictureRect().top() < button.CaptionRect().top());
-        QVERIFY(button.CaptionRect().bottom() < button.Widget().height());
-        button.SetCaption(QString());
-        QVERIFY(std::abs(button.PictureRect().center().y() - button.rect().center().y()) <= 1);
+        button.SetPicture("yes"); // 32 x 32 pixels
+        button.SetCaption("نعم");
+        QCOMPARE(PictureRect(button).size(), QSize(32, 32));
+        QVERIFY(PictureRect(button).top() < CaptionRect(button).top());
+        QVERIFY(CaptionRect(button).bottom() < Widget(button).height());
+        button.SetCaption("");
+        QVERIFY(std::abs(PictureRect(button).center().y() - Widget(button).rect().center().y()) <=
+                1);
     }
 };
 

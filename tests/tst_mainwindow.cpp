@@ -6,10 +6,8 @@
 #include "AnswerCodes.h"
 #include "Texts.h"
 #include "forms/Twips.h"
-#include "forms/Utf8.h"
 
 using forms::CommandButton;
-using forms::FromUtf8;
 using forms::Label;
 using forms::TextAlignment;
 using Access = frmMainVelkaroTestAccess;
@@ -36,7 +34,7 @@ struct Screen {
         , cmdStart(Control<CommandButton>(*w, "cmdStart"))
         , cmdWrong(Control<CommandButton>(*w, "cmdWrong")) {}
 
-    void Click(QWidget& button) { QTest::mouseClick(&button, Qt::LeftButton); }
+    void Click(forms::Control& button) { QTest::mouseClick(&Widget(button), Qt::LeftButton); }
     void Start() { Click(cmdStart); }
     void Answer(int code) { AnswerSeven(*window, code); }
     // Which controls are shown, in a fixed order.
@@ -69,8 +67,8 @@ class MainWindowTest : public QObject {
 
     Screen Open() {
         window = new frmMainVelkaro;
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window))
+        Widget(*window).show();
+        if (!QTest::qWaitForWindowExposed(&Widget(*window)))
             qFatal("the main window was not shown");
         return Screen(window);
     }
@@ -80,16 +78,16 @@ private slots:
 
     void startScreen_atLaunch() {
         Screen s = Open();
-        QCOMPARE(window->Caption(), QStringLiteral("Velkaro"));
+        QCOMPARE(Caption(*window), QStringLiteral("Velkaro"));
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
-        QCOMPARE(s.lblMain.Caption(), FromUtf8(texts::kInstruction));
-        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kCardQuestion));
-        QCOMPARE(s.lblNoList.Caption(), QString());
+        QCOMPARE(Caption(s.lblMain), FromUtf8(texts::kInstruction));
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kCardQuestion));
+        QCOMPARE(Caption(s.lblNoList), QString());
         QCOMPARE(s.lblNoList.FontSize(), 15.75f);
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::RightJustify);
-        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kYes));
-        QCOMPARE(s.cmdNo.Caption(), FromUtf8(texts::kNo));
-        QCOMPARE(s.cmdWrong.Caption(), FromUtf8(texts::kWrong));
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kYes));
+        QCOMPARE(Caption(s.cmdNo), FromUtf8(texts::kNo));
+        QCOMPARE(Caption(s.cmdWrong), FromUtf8(texts::kWrong));
         QVERIFY(s.cmdYes.Enabled() && s.cmdNo.Enabled());
         QCOMPARE(s.cmdWrong.Left(), design::kWrongRight);
         QCOMPARE(Access::Step(*window), std::int16_t(0));
@@ -108,7 +106,7 @@ private slots:
         QFETCH(QRectF, box);
         Open();
         QWidget& widget = Control(*window, qPrintable(name));
-        const auto* control = dynamic_cast<forms::Control*>(&widget);
+        const auto* control = forms::qt::ControlOf(widget);
         QVERIFY(control);
         QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
         // 15 twips to the pixel at 96 DPI.
@@ -119,36 +117,36 @@ private slots:
         Screen s = Open();
         for (Label* label : {&s.lblMain, &s.lblQu1, &s.lblNoList}) {
             QCOMPARE(label->FontSize(), 15.75f);
-            QVERIFY(label->font().bold());
+            QVERIFY(Widget(*label).font().bold());
             QCOMPARE(label->Alignment(), TextAlignment::RightJustify);
         }
-        QCOMPARE(s.lblMain.palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        QCOMPARE(s.lblQu1.palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QCOMPARE(s.lblNoList.palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(Widget(s.lblMain).palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(Widget(s.lblQu1).palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(Widget(s.lblNoList).palette().color(QPalette::WindowText), QColor(0, 0, 255));
     }
 
     void window_isCentredAndFixed() {
         Open();
         QCOMPARE(window->ClientWidth(), 6000.0f);
-        QCOMPARE(window->size(), QSize(400, 303));
-        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QCOMPARE(Widget(*window).size(), QSize(400, 303));
+        QCOMPARE(Widget(*window).minimumSize(), Widget(*window).maximumSize());
         QCOMPARE(window->Top(), (forms::ScreenHeight() - window->OuterHeight()) / 2);
         QCOMPARE(window->Left(), (forms::ScreenWidth() - window->OuterWidth()) / 2);
-        QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!(Widget(*window).windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(Widget(*window).windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(Widget(*window).windowFlags() & Qt::WindowCloseButtonHint);
     }
 
     void page1_afterStart() {
         Screen s = Open();
         s.Start();
-        QCOMPARE(window->Caption(), Title(1));
+        QCOMPARE(Caption(*window), Title(1));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
-        QCOMPARE(s.lblNoList.Caption(),
+        QCOMPARE(Caption(s.lblNoList),
                  FromUtf8(texts::kCardTextParts[0][0]) + FromUtf8(texts::kCardTextParts[0][1]));
-        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kCardQuestion));
-        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kYes));
-        QCOMPARE(s.cmdNo.Caption(), FromUtf8(texts::kNo));
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kCardQuestion));
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kYes));
+        QCOMPARE(Caption(s.cmdNo), FromUtf8(texts::kNo));
         QCOMPARE(Access::Step(*window), std::int16_t(0));
         QVERIFY(Access::Candidates(*window)[0].empty());
     }
@@ -164,11 +162,11 @@ private slots:
         for (int answer = 1; answer <= 6; ++answer) {
             s.Click(answer % 2 ? s.cmdYes : s.cmdNo);
             QCOMPARE(Access::Step(*window), std::int16_t(answer));
-            QCOMPARE(window->Caption(), Title(answer + 1));
+            QCOMPARE(Caption(*window), Title(answer + 1));
             const QString list =
                 answer <= 4 ? QString::fromStdString(Access::CardText(*window, answer + 1)) : blank;
-            QCOMPARE(s.lblNoList.Caption(), list);
-            QCOMPARE(s.lblQu1.Caption(), question[answer - 1]);
+            QCOMPARE(Caption(s.lblNoList), list);
+            QCOMPARE(Caption(s.lblQu1), question[answer - 1]);
             QCOMPARE(s.lblNoList.FontSize(), 15.75f);
             QCOMPARE(s.lblNoList.Alignment(), TextAlignment::RightJustify);
             QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
@@ -179,12 +177,12 @@ private slots:
         Screen s = Open();
         s.Start();
         s.Answer(37);
-        QCOMPARE(window->Caption(), Title(7));
-        QCOMPARE(s.lblNoList.Caption(), QStringLiteral("37"));
+        QCOMPARE(Caption(*window), Title(7));
+        QCOMPARE(Caption(s.lblNoList), QStringLiteral("37"));
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::Center);
         QCOMPARE(s.lblNoList.FontSize(), 100.0f);
-        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kYourNumberIs));
-        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kCorrect));
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kYourNumberIs));
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kCorrect));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdWrong"));
         QCOMPARE(s.cmdWrong.Left(), design::kWrongLeft);
         QCOMPARE(Access::Step(*window), std::int16_t(7));
@@ -194,11 +192,11 @@ private slots:
         Screen s = Open();
         s.Start();
         s.Answer(127);
-        QCOMPARE(window->Caption(), Title(7));
-        QCOMPARE(s.lblNoList.Caption(), FromUtf8(texts::kCheckYourself));
+        QCOMPARE(Caption(*window), Title(7));
+        QCOMPARE(Caption(s.lblNoList), FromUtf8(texts::kCheckYourself));
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::Center);
         QCOMPARE(s.lblNoList.FontSize(), 50.0f);
-        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kBack));
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kBack));
         QCOMPARE(s.Shown(), QStringLiteral("lblNoList cmdYes"));
         QCOMPARE(s.cmdWrong.Left(), design::kWrongLeft);
     }
@@ -210,29 +208,29 @@ private slots:
         s.Start();
         s.Answer(37);
         s.Click(s.cmdYes);
-        QCOMPARE(window->Caption(), QStringLiteral("Velkaro"));
+        QCOMPARE(Caption(*window), QStringLiteral("Velkaro"));
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
         QCOMPARE(Access::Step(*window), std::int16_t(0));
         QVERIFY(!s.cmdYes.Enabled() && !s.cmdNo.Enabled());
-        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kCorrect));
-        QCOMPARE(s.lblNoList.Caption(), QStringLiteral("37"));
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kCorrect));
+        QCOMPARE(Caption(s.lblNoList), QStringLiteral("37"));
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::RightJustify);
         QCOMPARE(s.lblNoList.FontSize(), 16.0f);
-        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kCardQuestionAfterReset));
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kCardQuestionAfterReset));
         const engine::TextSlots& candidates = Access::Candidates(*window);
         for (std::size_t i = 0; i <= 45; ++i)
             QCOMPARE(candidates[i], std::string(" "));
         QVERIFY(candidates[46].empty());
 
         s.Start();
-        QCOMPARE(window->Caption(), Title(1));
+        QCOMPARE(Caption(*window), Title(1));
         QVERIFY(s.cmdYes.Enabled() && s.cmdNo.Enabled());
-        QCOMPARE(s.cmdYes.Caption(), FromUtf8(texts::kYes));
-        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kCardQuestionAfterReset));
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kYes));
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kCardQuestionAfterReset));
         QCOMPARE(s.lblNoList.FontSize(), 16.0f);
         s.Click(s.cmdNo);
         QCOMPARE(Access::Step(*window), std::int16_t(1));
-        QCOMPARE(window->Caption(), Title(2));
+        QCOMPARE(Caption(*window), Title(2));
     }
 
     // Every answer combination, in the first game of a window and in the
@@ -244,7 +242,7 @@ private slots:
                 s.Start();
                 s.Answer(code);
                 const QString expected = Expected(code);
-                const QString shown = s.lblNoList.Caption();
+                const QString shown = Caption(s.lblNoList);
                 QVERIFY2(shown == (expected.isEmpty() ? FromUtf8(texts::kCheckYourself) : expected),
                          qPrintable(QStringLiteral("code %1, game %2").arg(code).arg(game)));
                 QCOMPARE(s.cmdWrong.Visible(), !expected.isEmpty());
@@ -258,13 +256,13 @@ private slots:
     void accessibleNames_followCaptions() {
         Screen s = Open();
         s.Start();
-        QCOMPARE(window->accessibleName(), Title(1));
-        QCOMPARE(s.lblQu1.accessibleName(), s.lblQu1.Caption());
-        QCOMPARE(s.lblNoList.accessibleName(), s.lblNoList.Caption());
-        QVERIFY(!s.cmdStart.accessibleName().isEmpty());
+        QCOMPARE(Widget(*window).accessibleName(), Title(1));
+        QCOMPARE(Widget(s.lblQu1).accessibleName(), Caption(s.lblQu1));
+        QCOMPARE(Widget(s.lblNoList).accessibleName(), Caption(s.lblNoList));
+        QVERIFY(!Widget(s.cmdStart).accessibleName().isEmpty());
         s.Answer(0);
-        QCOMPARE(s.lblNoList.accessibleName(), QStringLiteral("0"));
-        QCOMPARE(s.cmdYes.accessibleName(), FromUtf8(texts::kCorrect));
+        QCOMPARE(Widget(s.lblNoList).accessibleName(), QStringLiteral("0"));
+        QCOMPARE(Widget(s.cmdYes).accessibleName(), FromUtf8(texts::kCorrect));
     }
 
     // The keyboard alone plays: the focus is on a shown button after every
@@ -274,27 +272,27 @@ private slots:
     void keyboardAlone_playsGameAfterGame() {
         Screen s = Open();
         const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-            QTest::keyClick(window->focusWidget(), key, modifiers);
-            const QWidget* focus = window->focusWidget();
+            QTest::keyClick(Widget(*window).focusWidget(), key, modifiers);
+            const QWidget* focus = Widget(*window).focusWidget();
             return focus && focus->isVisible() ? focus->objectName() : QStringLiteral("none");
         };
-        QCOMPARE(window->focusWidget(), &s.cmdStart);
+        QCOMPARE(Widget(*window).focusWidget(), &Widget(s.cmdStart));
         QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
         for (int page = 2; page <= 7; ++page) {
             QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
-            QCOMPARE(window->Caption(), Title(page));
+            QCOMPARE(Caption(*window), Title(page));
         }
         // Start is hidden: a key sent to it does nothing.
-        QTest::keyClick(&s.cmdStart, Qt::Key_Space);
-        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kRange2Question));
+        QTest::keyClick(&Widget(s.cmdStart), Qt::Key_Space);
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kRange2Question));
         QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
         QCOMPARE(s.Shown(), QStringLiteral("lblNoList cmdYes"));
-        QCOMPARE(s.lblNoList.Caption(), FromUtf8(texts::kCheckYourself));
+        QCOMPARE(Caption(s.lblNoList), FromUtf8(texts::kCheckYourself));
         QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdStart"));
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
 
         QCOMPARE(press(Qt::Key_Return), QStringLiteral("cmdYes"));
-        QCOMPARE(window->Caption(), Title(1));
+        QCOMPARE(Caption(*window), Title(1));
         QCOMPARE(press(Qt::Key_Tab), QStringLiteral("cmdNo"));
         for (int answer = 1; answer <= 6; ++answer)
             QCOMPARE(answer % 2 ? press(Qt::Key_Return) : press(Qt::Key_Enter, Qt::KeypadModifier),
@@ -302,14 +300,14 @@ private slots:
         // No goes with the last answer; the Wrong button passes the focus on.
         QCOMPARE(press(Qt::Key_Return), QStringLiteral("cmdYes"));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdWrong"));
-        QCOMPARE(s.lblNoList.Caption(), QStringLiteral("0"));
+        QCOMPARE(Caption(s.lblNoList), QStringLiteral("0"));
         QCOMPARE(press(Qt::Key_Return), QStringLiteral("cmdStart"));
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
-        QCOMPARE(window->Caption(), QStringLiteral("Velkaro"));
+        QCOMPARE(Caption(*window), QStringLiteral("Velkaro"));
 
         QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
-        QCOMPARE(s.lblQu1.Caption(), FromUtf8(texts::kCardQuestionAfterReset));
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kCardQuestionAfterReset));
     }
 
     // The blue and red texts stand on the desktop's button face where they
@@ -334,14 +332,14 @@ private slots:
         Screen s = Open();
         s.Start();
         // Left of the question and the list.
-        const auto drawn = [this] { return window->grab().toImage().pixelColor(3, 20); };
+        const auto drawn = [this] { return Widget(*window).grab().toImage().pixelColor(3, 20); };
         QCOMPARE(drawn(), QColor(239, 239, 239));
 
         QPalette changed = light;
         changed.setColor(QPalette::Button, face);
         QApplication::setPalette(changed);
         QCOMPARE(drawn(), background);
-        QCOMPARE(s.lblNoList.palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(Widget(s.lblNoList).palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QApplication::setPalette(light);
         QCOMPARE(drawn(), QColor(239, 239, 239));
     }
@@ -352,10 +350,9 @@ private slots:
         s.Start();
         for (int answer = 1; answer <= 6; ++answer) {
             s.Click(s.cmdYes);
-            const QFontMetricsF metrics(s.lblQu1.DrawnFont());
-            QVERIFY(metrics.horizontalAdvance(s.lblQu1.Caption()) <=
-                    s.lblQu1.Widget().width() + 0.5);
-            QVERIFY(metrics.ascent() + metrics.descent() <= s.lblQu1.Widget().height() + 6);
+            const QFontMetricsF metrics(DrawnFont(s.lblQu1));
+            QVERIFY(metrics.horizontalAdvance(Caption(s.lblQu1)) <= Widget(s.lblQu1).width() + 0.5);
+            QVERIFY(metrics.ascent() + metrics.descent() <= Widget(s.lblQu1).height() + 6);
         }
     }
 };

@@ -22,10 +22,8 @@
 #include "AnswerCodes.h"
 #include "Texts.h"
 #include "forms/Twips.h"
-#include "forms/Utf8.h"
 
 using forms::CommandButton;
-using forms::FromUtf8;
 using forms::Label;
 using Access = frmMainVelkaroTestAccess;
 
@@ -134,9 +132,7 @@ private:
     void Launch() {
         DiscardWindows();
         window_ = new frmMainVelkaro;
-        window_->show();
-        if (!QTest::qWaitForWindowExposed(window_))
-            qFatal("the main window was not shown");
+        ShowAndWait(*window_);
         c_ = {&Control<Label>(*window_, "lblMain"),
               &Control<Label>(*window_, "lblQu1"),
               &Control<Label>(*window_, "lblNoList"),
@@ -159,6 +155,7 @@ private:
     static bool Pressable(const QWidget* button) {
         return button->isVisible() && button->isEnabled();
     }
+    static bool Pressable(const CommandButton* button) { return Pressable(&Widget(*button)); }
 
     void Act() {
         const int roll = Uniform(0, 9999);
@@ -193,9 +190,9 @@ private:
             return;
         }
         CommandButton* button = shown[std::size_t(Uniform(0, int(shown.size()) - 1))];
-        const QString name = button->objectName();
+        const QString name = QString::fromStdString(button->Name());
         Log(QStringLiteral("click %1 (Left %2)").arg(name).arg(double(button->Left())));
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(&Widget(*button), Qt::LeftButton);
         if (button != c_.cmdWrong)
             Pressed(name);
     }
@@ -208,33 +205,35 @@ private:
     }
 
     void MoveOverWrong() {
-        const QRect box = c_.cmdWrong->geometry();
+        const QRect box = Widget(*c_.cmdWrong).geometry();
         const QPoint at(Uniform(box.left(), box.right()), Uniform(box.top(), box.bottom()));
         Log(QStringLiteral("move to %1,%2 over the Wrong button's place (Left %3, %4)")
                 .arg(at.x())
                 .arg(at.y())
                 .arg(double(c_.cmdWrong->Left()))
-                .arg(c_.cmdWrong->Widget().isVisible() ? "shown" : "hidden"));
-        QTest::mouseMove(window_, at);
+                .arg(Widget(*c_.cmdWrong).isVisible() ? "shown" : "hidden"));
+        QTest::mouseMove(&Widget(*window_), at);
     }
 
     void MoveAnywhere() {
-        const QPoint at(Uniform(0, window_->width() - 1), Uniform(0, window_->height() - 1));
+        const QWidget& window = Widget(*window_);
+        const QPoint at(Uniform(0, window.width() - 1), Uniform(0, window.height() - 1));
         Log(QStringLiteral("move to %1,%2").arg(at.x()).arg(at.y()));
-        QTest::mouseMove(window_, at);
+        QTest::mouseMove(&Widget(*window_), at);
     }
 
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QWidget* window = &Widget(*window_);
         QWidget* focus = QApplication::focusWidget();
-        QWidget* target = focus && focus->window() == window_ ? focus : window_;
+        QWidget* target = focus && focus->window() == window ? focus : window;
         Log(QStringLiteral("key %1%2 on %3")
                 .arg(modifiers & Qt::ShiftModifier ? "Shift+" : "")
                 .arg(QKeySequence(key).toString())
                 .arg(target->objectName().isEmpty() ? QStringLiteral("the window")
                                                     : target->objectName()));
         // Space and Return press the button with the focus.
-        const bool presses = (key == Qt::Key_Space || key == Qt::Key_Return) && target != window_ &&
-                             qobject_cast<CommandButton*>(target) && Pressable(target);
+        const bool presses = (key == Qt::Key_Space || key == Qt::Key_Return) && target != window &&
+                             qobject_cast<QPushButton*>(target) && Pressable(target);
         QTest::keyClick(target, key, modifiers);
         if (presses)
             Pressed(target->objectName());
@@ -244,21 +243,21 @@ private:
     // it ends the program. Then the program is started again.
     void CloseAndEnd() {
         Log(QStringLiteral("close the main window, click in the About window"));
-        QPointer<frmMainVelkaro> closed = window_;
-        window_->close();
+        QPointer<QWidget> closed = &Widget(*window_);
+        closed->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (!closed.isNull()) {
             fault_ = QStringLiteral("the closed main window lives on");
             return;
         }
         frmAbout& about = frmAbout::Instance();
-        if (!about.isVisible()) {
+        if (!about.Visible()) {
             fault_ = QStringLiteral("closing the main window showed no About window");
             return;
         }
         const int result = RunUntilEnd(
-            [&about] { QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(20, 150)); });
-        if (result != 0 || about.isVisible()) {
+            [&about] { QTest::mouseClick(&Widget(about), Qt::LeftButton, {}, QPoint(20, 150)); });
+        if (result != 0 || about.Visible()) {
             fault_ = QStringLiteral("a click in the About window did not end the program (%1)")
                          .arg(result);
             return;
@@ -291,9 +290,10 @@ private:
         const float left = c_.cmdWrong->Left();
         if (left != design::kWrongLeft && left != design::kWrongRight)
             return QStringLiteral("the Wrong button stands at Left %1").arg(double(left));
-        if (c_.cmdWrong->geometry() != Pixels(design::WrongButtonAt(left)))
+        if (Widget(*c_.cmdWrong).geometry() != Pixels(design::WrongButtonAt(left)))
             return QStringLiteral("the Wrong button's pixels do not follow its Left");
-        if (QApplication::focusWidget() == c_.cmdWrong || window_->focusWidget() == c_.cmdWrong)
+        const QWidget* wrong = &Widget(*c_.cmdWrong);
+        if (QApplication::focusWidget() == wrong || Widget(*window_).focusWidget() == wrong)
             return QStringLiteral("the Wrong button holds the focus");
 
         // The candidates: numbers, the blank marker or nothing; slot 46 empty.
@@ -310,12 +310,13 @@ private:
         // Every button the player sees can be pressed.
         for (const CommandButton* button : {c_.cmdYes, c_.cmdNo, c_.cmdStart})
             if (button->Visible() && !button->Enabled())
-                return QStringLiteral("%1 is shown but disabled").arg(button->objectName());
+                return QStringLiteral("%1 is shown but disabled")
+                    .arg(QString::fromStdString(button->Name()));
 
         const QString shown = Shown();
-        const QString caption = window_->Caption();
-        const QString list = c_.lblNoList->Caption();
-        const QString question = c_.lblQu1->Caption();
+        const QString caption = Caption(*window_);
+        const QString list = Caption(*c_.lblNoList);
+        const QString question = Caption(*c_.lblQu1);
         const auto expect = [](bool ok, const QString& what) { return ok ? QString() : what; };
         switch (model_.where) {
         case Model::Where::StartScreen:

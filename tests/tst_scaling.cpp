@@ -22,10 +22,8 @@
 #include "Texts.h"
 #include "forms/Frame.h"
 #include "forms/Twips.h"
-#include "forms/Utf8.h"
 
 using forms::CommandButton;
-using forms::FromUtf8;
 using forms::Label;
 
 namespace {
@@ -72,7 +70,8 @@ QRect PxBox(const QRectF& twips) {
 }
 
 // The window as drawn on this screen, in device pixels.
-QImage Drawn(QWidget& window) {
+QImage Drawn(const forms::Form& form) {
+    QWidget& window = Widget(form);
     window.repaint();
     QCoreApplication::processEvents();
     return window.grab().toImage();
@@ -82,8 +81,8 @@ QImage Drawn(QWidget& window) {
 // The part of a control that no frame drawn over it covers.
 QRect Uncovered(const QWidget& control) {
     QRect box = control.rect();
-    for (const auto* frame :
-         control.parentWidget()->findChildren<forms::Frame*>(Qt::FindDirectChildrenOnly)) {
+    for (const auto* frame : control.parentWidget()->findChildren<forms::qt::FrameWidget*>(
+             Qt::FindDirectChildrenOnly)) {
         const QRect over = frame->geometry().translated(-control.pos());
         if (over.intersects(box) && over.top() > box.top())
             box.setBottom(over.top() - 1);
@@ -146,43 +145,44 @@ QString Describe(const QRect& r) {
 // What is wrong with a label's caption as drawn in the image of its window:
 // nothing drawn, or ink on an edge of the label, where the text was cut.
 // Right-justified text may touch the right edge: it is flush there.
-QString CutText(const QImage& image, const QWidget& window, const Label& label) {
-    const QRgb background = label.parentWidget()->palette().color(QPalette::Window).rgb();
-    const QRect area = DeviceBox(label, window, image.devicePixelRatio());
+QString CutText(const QImage& image, const forms::Form& form, const Label& label) {
+    const QWidget& drawn = Widget(label);
+    const QRgb background = drawn.parentWidget()->palette().color(QPalette::Window).rgb();
+    const QRect area = DeviceBox(drawn, Widget(form), image.devicePixelRatio());
     const Ink ink = InkIn(image, area, background);
     if (ink.box.isNull())
-        return label.objectName() + QStringLiteral(" draws nothing");
+        return drawn.objectName() + QStringLiteral(" draws nothing");
     QStringList cut = ink.cut;
     if (label.Alignment() == forms::TextAlignment::RightJustify)
         cut.removeAll(QStringLiteral("right"));
     if (label.Alignment() == forms::TextAlignment::LeftJustify)
         cut.removeAll(QStringLiteral("left"));
     // A frame drawn over the label's lower edge may hide the last descents.
-    if (Uncovered(label) != label.rect())
+    if (Uncovered(drawn) != drawn.rect())
         cut.removeAll(QStringLiteral("bottom"));
     if (cut.isEmpty())
         return {};
     return QStringLiteral("%1: ink at %2 in the label's %3 reaches its %4 edge")
-        .arg(label.objectName(), Describe(ink.box), Describe(area), cut.join(QStringLiteral(", ")));
+        .arg(drawn.objectName(), Describe(ink.box), Describe(area), cut.join(QStringLiteral(", ")));
 }
 
 // Whether the caption, wrapped at the label's width by Qt's own text layout,
 // takes no more lines than the label has room for. The last line's descent
 // may reach a pixel beyond.
 QString TooLong(const Label& label) {
-    const QFontMetricsF metrics(label.DrawnFont());
+    const QFontMetricsF metrics(DrawnFont(label));
     const qreal needed =
         metrics
-            .boundingRect(QRectF(0, 0, label.Widget().width(), 100000),
-                          Qt::TextWordWrap | Qt::AlignRight | Qt::AlignTop, label.Caption())
+            .boundingRect(QRectF(0, 0, Widget(label).width(), 100000),
+                          Qt::TextWordWrap | Qt::AlignRight | Qt::AlignTop, Caption(label))
             .height();
-    if (needed <= label.Widget().height() + 1)
+    if (needed <= Widget(label).height() + 1)
         return {};
     return QStringLiteral("%1 needs %2 pixels (lines of %3), has %4")
-        .arg(label.objectName())
+        .arg(Widget(label).objectName())
         .arg(needed)
         .arg(metrics.height())
-        .arg(label.Widget().height());
+        .arg(Widget(label).height());
 }
 
 void Save(const QImage& image, const QString& what) {
@@ -195,19 +195,19 @@ void Save(const QImage& image, const QString& what) {
 
 frmMainVelkaro* OpenMain() {
     auto* window = new frmMainVelkaro;
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window))
+    Widget(*window).show();
+    if (!QTest::qWaitForWindowExposed(&Widget(*window)))
         qFatal("the main window was not shown");
     // Out of the way of the Wrong button.
-    QTest::mouseMove(window, QPoint(window->width() - 2, 2));
+    QTest::mouseMove(&Widget(*window), QPoint(Widget(*window).width() - 2, 2));
     return window;
 }
 
 // A control's box reads back in twips as designed, and its pixels follow it,
 // measured from the inside of its container's frame.
-void CheckDesign(QWidget& window, const QString& name, const QRectF& box) {
+void CheckDesign(const forms::Form& window, const QString& name, const QRectF& box) {
     QWidget& widget = Control(window, qPrintable(name));
-    const auto* control = dynamic_cast<forms::Control*>(&widget);
+    const auto* control = forms::qt::ControlOf(widget);
     QVERIFY(control);
     QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
     const QPoint origin = widget.parentWidget()->contentsRect().topLeft();
@@ -243,7 +243,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRectF, box);
         frmMainVelkaro* window = OpenMain();
-        QCOMPARE(window->size(), QSize(Px(6000), Px(4545)));
+        QCOMPARE(Widget(*window).size(), QSize(Px(6000), Px(4545)));
         CheckDesign(*window, name, box);
     }
 
@@ -255,10 +255,10 @@ private slots:
         const QRectF left = design::WrongButtonAt(design::kWrongLeft);
         const QRectF right = design::WrongButtonAt(design::kWrongRight);
         QCOMPARE(wrong.Left(), design::kWrongLeft);
-        QCOMPARE(wrong.geometry(), PxBox(left));
-        QTest::mouseMove(window, PxBox(left).center());
+        QCOMPARE(Widget(wrong).geometry(), PxBox(left));
+        QTest::mouseMove(&Widget(*window), PxBox(left).center());
         QCOMPARE(wrong.Left(), design::kWrongRight);
-        QCOMPARE(wrong.geometry(), PxBox(right));
+        QCOMPARE(Widget(wrong).geometry(), PxBox(right));
     }
 
     void about_design_data() {
@@ -271,7 +271,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRectF, box);
         frmAbout& about = AboutWithGreetingStopped();
-        QCOMPARE(about.contentsRect().size(), QSize(Px(5355), Px(3345)));
+        QCOMPARE(Widget(about).contentsRect().size(), QSize(Px(5355), Px(3345)));
         CheckDesign(about, name, box);
     }
 
@@ -286,7 +286,7 @@ private slots:
         QFETCH(bool, about);
         forms::Form* form =
             about ? static_cast<forms::Form*>(&AboutWithGreetingStopped()) : OpenMain();
-        const QRect outer = form->frameGeometry();
+        const QRect outer = Widget(*form).frameGeometry();
         const double outerWidth = Twips(outer.width());
         const double outerHeight = Twips(outer.height());
         QCOMPARE(double(form->OuterWidth()), outerWidth);
@@ -298,7 +298,7 @@ private slots:
         // The offscreen platform keeps a frame that would start off the
         // screen's top left inside by the frame's width; the position asked
         // for is still the centred one.
-        const QMargins frame = form->windowHandle()->frameMargins();
+        const QMargins frame = Widget(*form).windowHandle()->frameMargins();
         const QPoint asked(Px(left), Px(top));
         const QPoint nudged(asked.x() < 0 ? asked.x() + frame.left() : asked.x(),
                             asked.y() < 0 ? asked.y() + frame.top() : asked.y());
@@ -310,7 +310,7 @@ private slots:
                                 .arg(asked.y())));
         QCOMPARE(form->Left() < 0, Screen().size.width() < outer.width());
         QCOMPARE(form->Top() < 0, Screen().size.height() < outer.height());
-        QVERIFY(form->isVisible());
+        QVERIFY(Widget(*form).isVisible());
     }
 
     // The instruction: whole inside its label.
@@ -330,8 +330,8 @@ private slots:
     void startScreen_twoLines() {
         frmMainVelkaro* window = OpenMain();
         auto& label = Control<Label>(*window, "lblMain");
-        const qreal line = QFontMetricsF(label.DrawnFont()).height();
-        QVERIFY2(label.Widget().height() < 3 * line, "the label has room for more than two lines");
+        const qreal line = QFontMetricsF(DrawnFont(label)).height();
+        QVERIFY2(Widget(label).height() < 3 * line, "the label has room for more than two lines");
     }
 
     // Each card's list and question fit their labels, in the first game of a
@@ -357,7 +357,7 @@ private slots:
             QTest::mouseClick(&Control(*window, "cmdYes"), Qt::LeftButton);
         auto& list = Control<Label>(*window, "lblNoList");
         const auto& parts = texts::kCardTextParts[std::size_t(page - 1)];
-        QCOMPARE(list.Caption(), FromUtf8(parts[0]) + FromUtf8(parts[1]));
+        QCOMPARE(Caption(list), FromUtf8(parts[0]) + FromUtf8(parts[1]));
         QCOMPARE(list.FontSize(), afterReset ? 16.0f : 15.75f);
         const QString tooLong = TooLong(list);
         QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong));
@@ -384,14 +384,14 @@ private slots:
         for (int i = 1; i < page; ++i)
             QTest::mouseClick(&Control(*window, "cmdNo"), Qt::LeftButton);
         auto& question = Control<Label>(*window, "lblQu1");
-        QCOMPARE(question.Caption(),
+        QCOMPARE(Caption(question),
                  FromUtf8(page == 6 ? texts::kRange1Question : texts::kRange2Question));
         const qreal advance =
-            QFontMetricsF(question.DrawnFont()).horizontalAdvance(question.Caption());
-        QVERIFY2(advance <= question.Widget().width(),
+            QFontMetricsF(DrawnFont(question)).horizontalAdvance(Caption(question));
+        QVERIFY2(advance <= Widget(question).width(),
                  qPrintable(QStringLiteral("%1 pixels wide, %2 of label")
                                 .arg(advance)
-                                .arg(question.Widget().width())));
+                                .arg(Widget(question).width())));
         const QImage image = Drawn(*window);
         if (page == 6)
             Save(image, QStringLiteral("page6"));
@@ -416,14 +416,14 @@ private slots:
         frmMainVelkaro* window = OpenMain();
         Play(*window, code);
         auto& list = Control<Label>(*window, "lblNoList");
-        QCOMPARE(list.Caption(), shown);
+        QCOMPARE(Caption(list), shown);
         const QImage image = Drawn(*window);
         Save(image, QStringLiteral("result-") + QString::fromLatin1(QTest::currentDataTag())
                                                     .replace(QLatin1Char(' '), QLatin1Char('-')));
         const QString cut = CutText(image, *window, list);
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
-        const QRgb background = window->palette().color(QPalette::Window).rgb();
-        const QRect area = DeviceBox(list, *window, image.devicePixelRatio());
+        const QRgb background = Widget(*window).palette().color(QPalette::Window).rgb();
+        const QRect area = DeviceBox(Widget(list), Widget(*window), image.devicePixelRatio());
         const QRect ink = InkIn(image, area, background).box;
         const int leftRoom = ink.left() - area.left();
         const int rightRoom = area.right() - ink.right();
@@ -468,7 +468,7 @@ private slots:
                     top = std::min(top, y);
                     bottom = std::max(bottom, y + 1);
                 }
-        const QRect place = button.PictureRect();
+        const QRect place = PictureRect(button);
         const qreal sx = qreal(place.width()) / source.width();
         const qreal sy = qreal(place.height()) / source.height();
         const QRectF shown(place.x() + left * sx, place.y() + top * sy, (right - left) * sx,
@@ -480,21 +480,21 @@ private slots:
                 .arg(r.width())
                 .arg(r.height());
         };
-        QVERIFY2(QRectF(button.rect()).contains(shown),
+        QVERIFY2(QRectF(Widget(button).rect()).contains(shown),
                  qPrintable(describe(shown) + QStringLiteral(" outside ") +
-                            describe(QRectF(button.rect()))));
-        if (button.Caption().isEmpty())
+                            describe(QRectF(Widget(button).rect()))));
+        if (Caption(button).isEmpty())
             return;
         // The caption as drawn: centred in its box, from the top.
-        const QFontMetricsF metrics(button.font());
-        const QRect box = button.CaptionRect();
-        const qreal advance = metrics.horizontalAdvance(button.Caption());
+        const QFontMetricsF metrics(Widget(button).font());
+        const QRect box = CaptionRect(button);
+        const qreal advance = metrics.horizontalAdvance(Caption(button));
         const QRectF caption =
-            metrics.tightBoundingRect(button.Caption())
+            metrics.tightBoundingRect(Caption(button))
                 .translated(box.x() + (box.width() - advance) / 2, box.y() + metrics.ascent());
-        QVERIFY2(QRectF(button.rect()).contains(caption),
+        QVERIFY2(QRectF(Widget(button).rect()).contains(caption),
                  qPrintable(describe(caption) + QStringLiteral(" outside ") +
-                            describe(QRectF(button.rect()))));
+                            describe(QRectF(Widget(button).rect()))));
         QVERIFY2(!shown.intersects(caption),
                  qPrintable(QStringLiteral("picture at %1, caption at %2")
                                 .arg(describe(shown), describe(caption))));

@@ -15,20 +15,22 @@ class WrongButtonTest : public QObject {
     CommandButton* wrong = nullptr;
 
     // The pointer moves to the middle of where the button stands at left.
-    void PointAt(float left) { QTest::mouseMove(window, Pixels(WrongButtonAt(left)).center()); }
+    void PointAt(float left) {
+        QTest::mouseMove(&Widget(*window), Pixels(WrongButtonAt(left)).center());
+    }
 
     void NumberScreen() { Play(*window, 0); }
 
 private slots:
     void init() {
         window = new frmMainVelkaro;
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        Widget(*window).show();
+        QVERIFY(QTest::qWaitForWindowActive(&Widget(*window)));
         yes = &Control<CommandButton>(*window, "cmdYes");
         wrong = &Control<CommandButton>(*window, "cmdWrong");
-        QTest::mouseMove(window, QPoint(390, 5)); // out of the way
+        QTest::mouseMove(&Widget(*window), QPoint(390, 5)); // out of the way
         NumberScreen();
-        QVERIFY(wrong->Widget().isVisible());
+        QVERIFY(Widget(*wrong).isVisible());
         QCOMPARE(wrong->Left(), kWrongLeft);
     }
     void cleanup() { DiscardWindows(); }
@@ -36,9 +38,10 @@ private slots:
     void jumpsBetweenItsTwoPlaces() {
         PointAt(kWrongLeft);
         QCOMPARE(wrong->Left(), kWrongRight);
-        QCOMPARE(wrong->geometry(), Pixels(WrongButtonAt(kWrongRight)));
+        QCOMPARE(Widget(*wrong).geometry(), Pixels(WrongButtonAt(kWrongRight)));
         // Where it stood nothing is left to move over.
-        QTest::mouseMove(window, Pixels(WrongButtonAt(kWrongLeft)).center() + QPoint(5, 3));
+        QTest::mouseMove(&Widget(*window),
+                         Pixels(WrongButtonAt(kWrongLeft)).center() + QPoint(5, 3));
         QCOMPARE(wrong->Left(), kWrongRight);
         PointAt(kWrongRight);
         QCOMPARE(wrong->Left(), kWrongLeft);
@@ -51,7 +54,8 @@ private slots:
         QCOMPARE(wrong->Left(), kWrongRight);
         wrong->SetLeft(kWrongLeft); // back under the resting pointer
         QCOMPARE(wrong->Left(), kWrongLeft);
-        QTest::mouseMove(window, Pixels(WrongButtonAt(kWrongLeft)).center() + QPoint(1, 0));
+        QTest::mouseMove(&Widget(*window),
+                         Pixels(WrongButtonAt(kWrongLeft)).center() + QPoint(1, 0));
         QCOMPARE(wrong->Left(), kWrongRight);
     }
 
@@ -68,11 +72,11 @@ private slots:
     }
     void tabNeverStopsOnIt() {
         QFETCH(bool, backwards);
-        yes->Widget().setFocus();
+        Widget(*yes).setFocus();
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
                             backwards ? Qt::ShiftModifier : Qt::NoModifier);
-            QVERIFY(QApplication::focusWidget() != wrong);
+            QVERIFY(QApplication::focusWidget() != &Widget(*wrong));
         }
     }
 
@@ -82,27 +86,28 @@ private slots:
         PointAt(kWrongLeft);
         QCOMPARE(wrong->Left(), kWrongRight);
         wrong->SetLeft(kWrongLeft);
-        yes->clearFocus();
+        Widget(*yes).clearFocus();
         const QPoint spot = Pixels(WrongButtonAt(kWrongLeft)).center();
-        QTest::mouseClick(wrong, Qt::LeftButton, {}, wrong->mapFrom(window, spot));
-        QCOMPARE(QApplication::focusWidget(), yes);
+        QTest::mouseClick(&Widget(*wrong), Qt::LeftButton, {},
+                          Widget(*wrong).mapFrom(&Widget(*window), spot));
+        QCOMPARE(QApplication::focusWidget(), &Widget(*yes));
         QCOMPARE(wrong->Left(), kWrongLeft);
-        QVERIFY(wrong->Widget().isVisible());
+        QVERIFY(Widget(*wrong).isVisible());
         QCOMPARE(frmMainVelkaroTestAccess::Step(*window), std::int16_t(7));
-        QCOMPARE(window->Caption(), QString::fromUtf8("صفحة 7 من 7"));
+        QCOMPARE(Caption(*window), QString::fromUtf8("صفحة 7 من 7"));
     }
 
     void focusGivenAnyWayGoesOn() {
-        wrong->Widget().setFocus(Qt::OtherFocusReason);
-        QCOMPARE(QApplication::focusWidget(), yes);
+        Widget(*wrong).setFocus(Qt::OtherFocusReason);
+        QCOMPARE(QApplication::focusWidget(), &Widget(*yes));
     }
 
     void nextNumberScreenStartsAt709() {
         PointAt(kWrongLeft);
         QCOMPARE(wrong->Left(), kWrongRight);
-        QTest::mouseMove(window, QPoint(390, 5));
-        QTest::mouseClick(yes, Qt::LeftButton); // Correct: the start screen
-        QVERIFY(!wrong->Widget().isVisible());
+        QTest::mouseMove(&Widget(*window), QPoint(390, 5));
+        QTest::mouseClick(&Widget(*yes), Qt::LeftButton); // Correct: the start screen
+        QVERIFY(!Widget(*wrong).isVisible());
         QCOMPARE(wrong->Left(), kWrongRight);
         NumberScreen();
         QCOMPARE(wrong->Left(), kWrongLeft);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "frmAbout.h"
 
-#include "forms/Application.h"
 #include "Texts.h"
+#include "forms/Application.h"
 
 using forms::Label;
 

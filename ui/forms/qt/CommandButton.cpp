@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "CommandButton.h"
+#include "forms/CommandButton.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -9,10 +9,50 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Form.h"
-#include "Twips.h"
+#include "Native.h"
+#include "Picture.h"
+#include "Utf8.h"
+#include "Widgets.h"
+#include "forms/Twips.h"
 
 namespace forms {
+
+CommandButton::CommandButton(Container& container)
+    : Control(container, std::make_unique<NativeWidget>(
+                             new qt::ButtonWidget(*this, &container.Native().Widget()))) {}
+
+namespace {
+qt::ButtonWidget& Drawn(const CommandButton& button) {
+    return qt::WidgetAs<qt::ButtonWidget>(button);
+}
+} // namespace
+
+void CommandButton::SetCaption(std::string_view caption) {
+    caption_ = caption;
+    const QString text = qt::FromUtf8(caption);
+    Drawn(*this).setText(text);
+    Drawn(*this).setAccessibleName(text);
+}
+
+void CommandButton::SetFont(const DesignFont& design) {
+    font_ = design;
+    Drawn(*this).setFont(qt::RenderFont(design));
+}
+
+void CommandButton::SetPicture(std::string_view name, float widthTwips, float heightTwips) {
+    picture_ = name;
+    Drawn(*this).SetPicture(qt::Picture(name), widthTwips, heightTwips);
+}
+
+void CommandButton::SetPicture(std::string_view name) {
+    constexpr float kTwipsPerPixelAt96Dpi = 15.0f;
+    const QPixmap picture = qt::Picture(name);
+    picture_ = name;
+    Drawn(*this).SetPicture(picture, picture.width() * kTwipsPerPixelAt96Dpi,
+                            picture.height() * kTwipsPerPixelAt96Dpi);
+}
+
+namespace qt {
 
 namespace {
 
@@ -31,49 +71,34 @@ int ShiftKeys(Qt::KeyboardModifiers modifiers) {
 
 } // namespace
 
-CommandButton::CommandButton(QWidget* container)
+ButtonWidget::ButtonWidget(CommandButton& owner, QWidget* container)
     : QPushButton(container)
-    , Control(static_cast<QWidget&>(*this)) {
+    , owner_(owner) {
     // Every movement over the button counts, not only with a button held.
     setMouseTracking(true);
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] {
-        emit Click();
-        if (auto* form = qobject_cast<Form*>(window()))
+        owner_.Click.Raise();
+        if (auto* form = qobject_cast<FormWidget*>(window()))
             form->SettleFocus();
     });
 }
 
-void CommandButton::SetCaption(const QString& caption) {
-    setText(caption);
-    setAccessibleName(caption);
-}
-
-void CommandButton::SetFont(const DesignFont& design) {
-    setFont(RenderFont(design));
-}
-
-void CommandButton::SetPicture(const QPixmap& picture, float widthTwips, float heightTwips) {
+void ButtonWidget::SetPicture(const QPixmap& picture, float widthTwips, float heightTwips) {
     picture_ = picture;
     pictureWidth_ = widthTwips;
     pictureHeight_ = heightTwips;
     update();
 }
 
-void CommandButton::SetPicture(const QPixmap& picture) {
-    constexpr float kTwipsPerPixelAt96Dpi = 15.0f;
-    SetPicture(picture, picture.width() * kTwipsPerPixelAt96Dpi,
-               picture.height() * kTwipsPerPixelAt96Dpi);
-}
-
-QRect CommandButton::CaptionRect() const {
+QRect ButtonWidget::CaptionRect() const {
     if (text().isEmpty())
         return {};
     const int lineHeight = fontMetrics().height();
     return {0, height() - kCaptionMargin - lineHeight, width(), lineHeight};
 }
 
-QRect CommandButton::PictureRect() const {
+QRect ButtonWidget::PictureRect() const {
     if (picture_.isNull())
         return {};
     // The room between the button's edge and the top of the caption's letters
@@ -94,7 +119,7 @@ QRect CommandButton::PictureRect() const {
             size.height()};
 }
 
-void CommandButton::paintEvent(QPaintEvent*) {
+void ButtonWidget::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -115,22 +140,22 @@ void CommandButton::paintEvent(QPaintEvent*) {
     }
 }
 
-void CommandButton::mouseMoveEvent(QMouseEvent* event) {
+void ButtonWidget::mouseMoveEvent(QMouseEvent* event) {
     QPushButton::mouseMoveEvent(event);
     const QPointF at = event->position();
-    emit MouseMove(MouseButtons(event->buttons()), ShiftKeys(event->modifiers()),
-                   static_cast<float>(at.x()) * TwipsPerPixelX(),
-                   static_cast<float>(at.y()) * TwipsPerPixelY());
+    owner_.MouseMove.Raise(MouseButtons(event->buttons()), ShiftKeys(event->modifiers()),
+                           static_cast<float>(at.x()) * TwipsPerPixelX(),
+                           static_cast<float>(at.y()) * TwipsPerPixelY());
 }
 
-void CommandButton::focusInEvent(QFocusEvent* event) {
+void ButtonWidget::focusInEvent(QFocusEvent* event) {
     QPushButton::focusInEvent(event);
-    emit GotFocus();
+    owner_.GotFocus.Raise();
 }
 
 // Space presses the button with the focus, as do Return and Enter; a hidden
 // button takes no key.
-void CommandButton::keyPressEvent(QKeyEvent* event) {
+void ButtonWidget::keyPressEvent(QKeyEvent* event) {
     if (!isVisible()) {
         event->ignore();
         return;
@@ -144,7 +169,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
-void CommandButton::keyReleaseEvent(QKeyEvent* event) {
+void ButtonWidget::keyReleaseEvent(QKeyEvent* event) {
     if (!isVisible()) {
         event->ignore();
         return;
@@ -152,4 +177,5 @@ void CommandButton::keyReleaseEvent(QKeyEvent* event) {
     QPushButton::keyReleaseEvent(event);
 }
 
+} // namespace qt
 } // namespace forms

@@ -1,59 +1,65 @@
 // SPDX-License-Identifier: MIT
-#include "Control.h"
+#include "forms/Control.h"
 
 #include <QMouseEvent>
-#include <QWidget>
 
-#include "Twips.h"
+#include "Native.h"
+#include "Utf8.h"
+#include "Widgets.h"
+#include "forms/Twips.h"
 
 namespace forms {
 
-void Control::SetLeft(float twips) {
-    left_ = twips;
-    Place();
-}
+Control::Control(Container& container, std::unique_ptr<NativeWidget> native)
+    : window_(container.Window())
+    , native_(std::move(native)) {}
 
-void Control::SetTop(float twips) {
-    top_ = twips;
-    Place();
-}
-
-void Control::Move(float left, float top, float width, float height) {
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    Place();
-}
+Control::~Control() = default;
 
 bool Control::Visible() const {
-    return !widget_.isHidden();
+    return !native_->Widget().isHidden();
 }
 void Control::SetVisible(bool visible) {
-    widget_.setVisible(visible);
+    native_->Widget().setVisible(visible);
 }
 bool Control::Enabled() const {
-    return widget_.isEnabled();
+    return native_->Widget().isEnabled();
 }
 void Control::SetEnabled(bool enabled) {
-    widget_.setEnabled(enabled);
+    native_->Widget().setEnabled(enabled);
 }
 void Control::SetFocus() {
-    widget_.setFocus(Qt::OtherFocusReason);
+    native_->Widget().setFocus(Qt::OtherFocusReason);
 }
 
-void Control::SetName(const char* name) {
-    widget_.setObjectName(QString::fromLatin1(name));
+void Control::SetName(std::string_view name) {
+    name_ = name;
+    native_->Widget().setObjectName(qt::FromUtf8(name));
 }
 void Control::ZOrder() {
-    widget_.raise();
+    native_->Widget().raise();
 }
-void Control::SetSpokenName(const QString& name) {
-    widget_.setAccessibleName(name);
+void Control::SetSpokenName(std::string_view name) {
+    native_->Widget().setAccessibleName(qt::FromUtf8(name));
 }
 
 void Control::Place() {
-    widget_.setGeometry(ToPixels(left_, top_, width_, height_).translated(ClientOrigin(widget_)));
+    QWidget& widget = native_->Widget();
+    const PixelRect box = ToPixels(left_, top_, width_, height_);
+    widget.setGeometry(
+        QRect(box.left, box.top, box.width, box.height).translated(qt::ClientOrigin(widget)));
+}
+
+namespace qt {
+
+Control* ControlOf(const QWidget& widget) {
+    const auto* control = dynamic_cast<const ControlWidget*>(&widget);
+    return control ? &control->Owner() : nullptr;
+}
+
+Form* FormOf(const QWidget& widget) {
+    const auto* form = qobject_cast<const FormWidget*>(&widget);
+    return form ? form->Owner() : nullptr;
 }
 
 QPoint ClientOrigin(const QWidget& control) {
@@ -74,4 +80,5 @@ bool ClickTracker::Release(QMouseEvent* event, const QWidget& widget) {
     return click;
 }
 
+} // namespace qt
 } // namespace forms

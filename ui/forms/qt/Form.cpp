@@ -1,29 +1,34 @@
 // SPDX-License-Identifier: MIT
-#include "Form.h"
+#include "forms/Form.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWindow>
 #include <algorithm>
 #include <qdrawutil.h>
 
-#include "Timer.h"
-#include "Twips.h"
+#include "Native.h"
+#include "PaletteRelay.h"
+#include "Picture.h"
+#include "Utf8.h"
+#include "Widgets.h"
+#include "forms/Application.h"
+#include "forms/Twips.h"
 
 namespace forms {
+
+// The platform's side of a window's events.
+struct FormEvents {
+    static void Unload(Form& form, int& cancel) { form.Form_Unload(cancel); }
+};
 
 namespace {
 
 // Width of the dialog frame that a window without title bar draws itself.
 constexpr int kDialogFrame = 3;
-
-QList<Form*>& LiveForms() {
-    static QList<Form*> forms;
-    return forms;
-}
 
 Qt::WindowFlags Flags(BorderStyle border) {
     switch (border) {
@@ -38,51 +43,118 @@ Qt::WindowFlags Flags(BorderStyle border) {
     return Qt::Window;
 }
 
-// Qt 6.4 tells the application object, not its windows, that the
-// application's palette has changed; windows and controls made before it keep
-// the old one. Passed on to every window, it reaches them all.
-class PaletteRelay : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == QCoreApplication::instance() &&
-            event->type() == QEvent::ApplicationPaletteChange)
-            for (Form* form : LiveForms())
-                QCoreApplication::sendEvent(form, event);
-        return false;
-    }
-};
-
-void RelayPaletteChanges() {
-    static bool relayed = false;
-    if (relayed || !QCoreApplication::instance())
-        return;
-    relayed = true;
-    QCoreApplication::instance()->installEventFilter(
-        new PaletteRelay(QCoreApplication::instance()));
-}
-
 bool CanTakeFocus(const QWidget& control, const QWidget& form) {
     return control.isVisibleTo(&form) && control.isEnabled() &&
            (control.focusPolicy() & Qt::TabFocus);
 }
 
+qt::FormWidget& Drawn(const Form& form) {
+    return static_cast<qt::FormWidget&>(qt::Widget(form));
+}
+
 } // namespace
 
 Form::Form(BorderStyle border, float clientWidth, float clientHeight)
-    : QWidget(nullptr, Flags(border))
-    , border_(border)
+    : border_(border)
     , clientWidth_(clientWidth)
-    , clientHeight_(clientHeight) {
+    , clientHeight_(clientHeight)
+    , native_(std::make_unique<NativeWidget>(new qt::FormWidget(*this, border))) {}
+
+Form::~Form() {
+    // Deleted by the program rather than by Qt: the widget goes with it.
+    if (native_->HasWidget())
+        Drawn(*this).Disown();
+}
+
+void Form::SetName(std::string_view name) {
+    name_ = name;
+    Drawn(*this).setObjectName(qt::FromUtf8(name));
+}
+
+void Form::SetCaption(std::string_view caption) {
+    caption_ = caption;
+    const QString title = qt::FromUtf8(caption);
+    Drawn(*this).setWindowTitle(title);
+    Drawn(*this).setAccessibleName(title);
+}
+
+// The position is that of the outer box, frame included.
+void Form::Place() {
+    Drawn(*this).move(ToPixelsX(left_), ToPixelsY(top_));
+}
+
+float Form::OuterWidth() const {
+    const QMargins frame = Drawn(*this).FrameMargins();
+    return ToTwipsX(Drawn(*this).width() + frame.left() + frame.right());
+}
+
+float Form::OuterHeight() const {
+    const QMargins frame = Drawn(*this).FrameMargins();
+    return ToTwipsY(Drawn(*this).height() + frame.top() + frame.bottom());
+}
+
+void Form::SetBackColor(Color color) {
+    QWidget& widget = Drawn(*this);
+    QPalette p = widget.palette();
+    p.setColor(QPalette::Window, qt::ToQColor(color));
+    widget.setPalette(p);
+    widget.setAutoFillBackground(true);
+}
+
+Color Form::ButtonFace() const {
+    return qt::FromQColor(Drawn(*this).palette().color(QPalette::Button));
+}
+
+void Form::SetIcon(std::string_view name) {
+    // From pixmaps: an icon made from a file name without suffix would load
+    // the MIME database to find its format.
+    const std::string base(name);
+    QIcon icon(qt::Picture(base + "32"));
+    icon.addPixmap(qt::Picture(base + "16"));
+    Drawn(*this).setWindowIcon(icon);
+}
+
+void Form::SetTabOrder(std::initializer_list<Control*> controls) {
+    QWidget* previous = nullptr;
+    for (Control* control : controls) {
+        QWidget* widget = &qt::Widget(*control);
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void Form::Show() {
+    QWidget& widget = Drawn(*this);
+    widget.show();
+    widget.raise();
+    widget.activateWindow();
+}
+
+bool Form::Visible() const {
+    return Drawn(*this).isVisible();
+}
+
+void Form::Close() {
+    Drawn(*this).close();
+}
+
+void Form::Form_Unload(int&) {}
+
+namespace qt {
+
+FormWidget::FormWidget(Form& owner, BorderStyle border)
+    : QWidget(nullptr, Flags(border))
+    , owner_(&owner)
+    , border_(border) {
     LiveForms().append(this);
     RelayPaletteChanges();
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends by End() alone
     const int frame = border == BorderStyle::FixedDialogNoTitle ? kDialogFrame : 0;
     setContentsMargins(frame, frame, frame, frame);
-    setFixedSize(QSize(ToPixelsX(clientWidth), ToPixelsY(clientHeight)).grownBy(contentsMargins()));
+    setFixedSize(QSize(ToPixelsX(owner.ClientWidth()), ToPixelsY(owner.ClientHeight()))
+                     .grownBy(contentsMargins()));
     // The native window exists from here on, so that the platform can tell
     // its frame before the first show. An X11 window manager frames a window
     // only once it is shown, so there the frame is nothing either way, and an
@@ -92,28 +164,14 @@ Form::Form(BorderStyle border, float clientWidth, float clientHeight)
         create();
 }
 
-Form::~Form() {
+FormWidget::~FormWidget() {
     LiveForms().removeOne(this);
-}
-
-void Form::SetCaption(const QString& caption) {
-    setWindowTitle(caption);
-    setAccessibleName(caption);
-}
-
-void Form::SetLeft(float twips) {
-    left_ = twips;
-    Place();
-}
-
-void Form::SetTop(float twips) {
-    top_ = twips;
-    Place();
-}
-
-// The position is that of the outer box, frame included.
-void Form::Place() {
-    move(ToPixelsX(left_), ToPixelsY(top_));
+    // Closed and deleted by Qt: the window goes with its widget.
+    if (Form* form = owner_) {
+        owner_ = nullptr;
+        form->Native().Forget();
+        delete form;
+    }
 }
 
 // The frame as the platform reports it for the native window. Before the
@@ -122,52 +180,15 @@ void Form::Place() {
 // window manager frames the window only some hundred milliseconds after it
 // is shown; there the window is centred on its client area. After that it is
 // the window manager's figure.
-QMargins Form::FrameMargins() {
+QMargins FormWidget::FrameMargins() const {
     const QWindow* window = windowHandle();
     return window ? window->frameMargins() : QMargins();
 }
 
-float Form::OuterWidth() {
-    const QMargins frame = FrameMargins();
-    return ToTwipsX(width() + frame.left() + frame.right());
-}
-
-float Form::OuterHeight() {
-    const QMargins frame = FrameMargins();
-    return ToTwipsY(height() + frame.top() + frame.bottom());
-}
-
-void Form::SetBackColor(const QColor& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    setPalette(p);
-    setAutoFillBackground(true);
-}
-
-void Form::SetIcon(const QIcon& icon) {
-    setWindowIcon(icon);
-}
-
-void Form::SetTabOrder(std::initializer_list<QWidget*> controls) {
-    const QWidget* previous = nullptr;
-    for (QWidget* control : controls) {
-        if (previous)
-            QWidget::setTabOrder(const_cast<QWidget*>(previous), control);
-        previous = control;
-    }
-}
-
-void Form::Show() {
-    show();
-    raise();
-    activateWindow();
-}
-
-void Form::Form_Unload(int&) {}
-
-void Form::closeEvent(QCloseEvent* event) {
+void FormWidget::closeEvent(QCloseEvent* event) {
     int cancel = 0;
-    Form_Unload(cancel);
+    if (owner_)
+        FormEvents::Unload(*owner_, cancel);
     if (cancel) {
         event->ignore();
         return;
@@ -176,12 +197,12 @@ void Form::closeEvent(QCloseEvent* event) {
     // With no window left the program has nothing more to do.
     const bool anotherShown =
         std::any_of(LiveForms().cbegin(), LiveForms().cend(),
-                    [this](const Form* f) { return f != this && f->isVisible(); });
+                    [this](const FormWidget* f) { return f != this && f->isVisible(); });
     if (!anotherShown)
         End();
 }
 
-void Form::showEvent(QShowEvent* event) {
+void FormWidget::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // On the first showing the focus goes to the first control in the tab
     // chain that can take it.
@@ -190,7 +211,7 @@ void Form::showEvent(QShowEvent* event) {
     shown_ = true;
 }
 
-void Form::paintEvent(QPaintEvent* event) {
+void FormWidget::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     // The frame lies outside the client area: a repaint inside it (the
     // greeting moving along) leaves the frame alone.
@@ -216,28 +237,36 @@ void Form::paintEvent(QPaintEvent* event) {
     painter.drawPixmap(0, 0, frame_);
 }
 
-void Form::mousePressEvent(QMouseEvent* event) {
+// A new palette, the desktop's or the program's, brings a new button face.
+void FormWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (owner_ && (event->type() == QEvent::PaletteChange ||
+                   event->type() == QEvent::ApplicationPaletteChange))
+        owner_->SystemColorsChange.Raise();
+}
+
+void FormWidget::mousePressEvent(QMouseEvent* event) {
     click_.Press(event);
 }
 
-void Form::mouseReleaseEvent(QMouseEvent* event) {
-    if (click_.Release(event, *this))
-        emit Click();
+void FormWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (click_.Release(event, *this) && owner_)
+        owner_->Click.Raise();
 }
 
-// Qt moves the focus the moment a control that has it is hidden or disabled,
-// and leaves it on a hidden one when no other is shown yet; the focus waits
-// instead until the handler has finished.
-bool Form::focusNextPrevChild(bool next) {
+// Qt moves the focus the moment a control that has it is hidden or
+// disabled, and leaves it on a hidden one when no other is shown yet; the
+// focus waits instead until the handler has finished.
+bool FormWidget::focusNextPrevChild(bool next) {
     const QWidget* focus = focusWidget();
     if (focus && !CanTakeFocus(*focus, *this)) {
-        QMetaObject::invokeMethod(this, &Form::SettleFocus, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &FormWidget::SettleFocus, Qt::QueuedConnection);
         return true;
     }
     return QWidget::focusNextPrevChild(next);
 }
 
-void Form::SettleFocus() {
+void FormWidget::SettleFocus() {
     QWidget* focus = focusWidget();
     if (!focus || CanTakeFocus(*focus, *this))
         return;
@@ -249,40 +278,15 @@ void Form::SettleFocus() {
     focus->clearFocus();
 }
 
-void Form::keyPressEvent(QKeyEvent* event) {
+void FormWidget::keyPressEvent(QKeyEvent* event) {
     if (event->text().isEmpty()) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
-    emit KeyPress(event->text().at(0).unicode());
+    if (owner_)
+        owner_->KeyPress.Raise(event->text().at(0).unicode());
 }
 
-float Centred(float screen, float outer) {
-    return (screen - outer) / 2;
-}
-
-void Centre(Form& form) {
-    form.SetTop(Centred(ScreenHeight(), form.OuterHeight()));
-    form.SetLeft(Centred(ScreenWidth(), form.OuterWidth()));
-}
-
-void PreparePlatform() {
-    // With shared-memory images every repaint on X11 waits for the server's
-    // answer to the one before; the greeting repaints a hundred times a second
-    // and costs half as much without them. The windows are small: their pixels
-    // go over the connection. Whoever sets the variable keeps their choice.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
-}
-
-void End() {
-    for (Form* form : LiveForms()) {
-        for (Timer* timer : form->findChildren<Timer*>())
-            timer->stop();
-        form->hide();
-    }
-    QCoreApplication::exit(0);
-}
-
+} // namespace qt
 } // namespace forms

@@ -1,30 +1,45 @@
 // SPDX-License-Identifier: MIT
-#include "Frame.h"
+#include "forms/Frame.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "Native.h"
+#include "Utf8.h"
+#include "Widgets.h"
+
 namespace forms {
 
-Frame::Frame(QWidget* container)
+Frame::Frame(Container& container)
+    : Control(container, std::make_unique<NativeWidget>(
+                             new qt::FrameWidget(*this, &container.Native().Widget()))) {}
+
+namespace {
+void SetColor(const Frame& frame, QPalette::ColorRole role, Color color) {
+    QWidget& widget = qt::Widget(frame);
+    QPalette p = widget.palette();
+    p.setColor(role, qt::ToQColor(color));
+    widget.setPalette(p);
+}
+} // namespace
+
+void Frame::SetBackColor(Color color) {
+    SetColor(*this, QPalette::Window, color);
+}
+
+void Frame::SetForeColor(Color color) {
+    SetColor(*this, QPalette::WindowText, color);
+}
+
+namespace qt {
+
+FrameWidget::FrameWidget(Frame& owner, QWidget* container)
     : QFrame(container)
-    , Control(static_cast<QWidget&>(*this)) {
+    , owner_(owner) {
     setAutoFillBackground(true);
 }
 
-void Frame::SetBackColor(const QColor& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    setPalette(p);
-}
-
-void Frame::SetForeColor(const QColor& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, color);
-    setPalette(p);
-}
-
-void Frame::paintEvent(QPaintEvent*) {
+void FrameWidget::paintEvent(QPaintEvent*) {
     // An etched edge: the frame's colour with a darker line inside it.
     QPainter painter(this);
     const QColor edge = palette().color(QPalette::WindowText);
@@ -35,13 +50,14 @@ void Frame::paintEvent(QPaintEvent*) {
     painter.drawRect(box.adjusted(1, 1, 0, 0));
 }
 
-void Frame::mousePressEvent(QMouseEvent* event) {
+void FrameWidget::mousePressEvent(QMouseEvent* event) {
     click_.Press(event);
 }
 
-void Frame::mouseReleaseEvent(QMouseEvent* event) {
+void FrameWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (click_.Release(event, *this))
-        emit Click();
+        owner_.Click.Raise();
 }
 
+} // namespace qt
 } // namespace forms

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Label.h"
+#include "forms/Label.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -11,50 +11,75 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Native.h"
+#include "Utf8.h"
+#include "Widgets.h"
+
 namespace forms {
 
-Label::Label(QWidget* container)
+Label::Label(Container& container)
+    : Control(container, std::make_unique<NativeWidget>(
+                             new qt::LabelWidget(*this, &container.Native().Widget()))) {}
+
+namespace {
+qt::LabelWidget& Drawn(const Label& label) {
+    return qt::WidgetAs<qt::LabelWidget>(label);
+}
+} // namespace
+
+void Label::SetCaption(std::string_view caption) {
+    caption_ = caption;
+    const QString text = qt::FromUtf8(caption);
+    Drawn(*this).setText(text);
+    Drawn(*this).setAccessibleName(text);
+}
+
+void Label::SetAlignment(TextAlignment alignment) {
+    alignment_ = alignment;
+    Drawn(*this).update();
+}
+
+void Label::SetFontSize(float points) {
+    font_.points = points;
+    Drawn(*this).setFont(qt::RenderFont(font_));
+}
+
+void Label::SetFont(const DesignFont& design) {
+    font_ = design;
+    Drawn(*this).setFont(qt::RenderFont(font_));
+}
+
+void Label::SetForeColor(Color color) {
+    foreColor_ = color;
+    QWidget& widget = Drawn(*this);
+    QPalette p = widget.palette();
+    p.setColor(QPalette::WindowText, qt::ToQColor(color));
+    widget.setPalette(p);
+}
+
+void Label::SetShrinkToFit(bool shrink) {
+    shrinkToFit_ = shrink;
+    Drawn(*this).update();
+}
+
+namespace qt {
+
+LabelWidget::LabelWidget(Label& owner, QWidget* container)
     : QLabel(container)
-    , Control(static_cast<QWidget&>(*this)) {
+    , owner_(owner) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setTextFormat(Qt::PlainText);
 }
 
-Label::~Label() = default;
+LabelWidget::~LabelWidget() = default;
 
-void Label::SetCaption(const QString& caption) {
-    setText(caption);
-    setAccessibleName(caption);
-}
-
-void Label::SetAlignment(TextAlignment alignment) {
-    alignment_ = alignment;
-    update();
-}
-
-void Label::SetFontSize(float points) {
-    font_.points = points;
-    setFont(RenderFont(font_));
-}
-
-void Label::SetFont(const DesignFont& design) {
-    font_ = design;
-    setFont(RenderFont(font_));
-}
-
-void Label::SetForeColor(const QColor& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, color);
-    setPalette(p);
-}
-
-QFont Label::DrawnFont() const {
+QFont LabelWidget::DrawnFont() const {
     QTextLayout trial(text());
     return Fit(trial);
 }
 
-QFont Label::Fit(QTextLayout& layout) const {
+QFont LabelWidget::Fit(QTextLayout& layout) const {
     // First narrower letters, a percent at a time, which keeps the lines as
     // they are; sizes come only in whole pixels. Then smaller letters.
     constexpr int kNarrowest = 85;
@@ -62,7 +87,8 @@ QFont Label::Fit(QTextLayout& layout) const {
     // font does not bring in more.
     QFont drawn = font();
     const int lines = std::max(1, int(height() / QFontMetricsF(drawn).height()));
-    for (int tries = 0; !LayOut(layout, drawn, lines) && shrinkToFit_ && tries < 60; ++tries) {
+    for (int tries = 0; !LayOut(layout, drawn, lines) && owner_.ShrinkToFit() && tries < 60;
+         ++tries) {
         const int stretch = drawn.stretch() == QFont::AnyStretch ? 100 : drawn.stretch();
         if (stretch > kNarrowest)
             drawn.setStretch(stretch - 1);
@@ -72,10 +98,10 @@ QFont Label::Fit(QTextLayout& layout) const {
     return drawn;
 }
 
-void Label::paintEvent(QPaintEvent*) {
+void LabelWidget::paintEvent(QPaintEvent*) {
     // Shaping Arabic text is the costly part of a paint: lay the caption out
     // again only when something that places its letters has changed.
-    const LayoutKey key{text(), font(), alignment_, shrinkToFit_, size()};
+    const LayoutKey key{text(), font(), owner_.Alignment(), owner_.ShrinkToFit(), size()};
     if (!layout_ || !(key == laidOut_)) {
         layout_ = std::make_unique<QTextLayout>(text());
         layout_->setCacheEnabled(true);
@@ -108,11 +134,11 @@ void Label::paintEvent(QPaintEvent*) {
     layout_->draw(&painter, QPointF());
 }
 
-bool Label::LayOut(QTextLayout& layout, const QFont& font, int lines) const {
+bool LabelWidget::LayOut(QTextLayout& layout, const QFont& font, int lines) const {
     Qt::Alignment horizontal = Qt::AlignLeft;
-    if (alignment_ == TextAlignment::RightJustify)
+    if (owner_.Alignment() == TextAlignment::RightJustify)
         horizontal = Qt::AlignRight;
-    else if (alignment_ == TextAlignment::Center)
+    else if (owner_.Alignment() == TextAlignment::Center)
         horizontal = Qt::AlignHCenter;
     // Right-to-left base direction; the alignment is absolute, not mirrored.
     QTextOption option(horizontal | Qt::AlignAbsolute);
@@ -164,13 +190,14 @@ bool Label::LayOut(QTextLayout& layout, const QFont& font, int lines) const {
     return down + last.bottom() <= height();
 }
 
-void Label::mousePressEvent(QMouseEvent* event) {
+void LabelWidget::mousePressEvent(QMouseEvent* event) {
     click_.Press(event);
 }
 
-void Label::mouseReleaseEvent(QMouseEvent* event) {
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (click_.Release(event, *this))
-        emit Click();
+        owner_.Click.Raise();
 }
 
+} // namespace qt
 } // namespace forms

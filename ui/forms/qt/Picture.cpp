@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "Picture.h"
 
+#include "Utf8.h"
+
 #include <QFile>
 #include <QImageReader>
 
-namespace forms {
+namespace forms::qt {
 
-QPixmap Picture(const QString& path) {
-    QFile file(path);
+QPixmap Picture(std::string_view name) {
+    QFile file(QStringLiteral(":/pictures/") + FromUtf8(name));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     // The formats of the pictures: PNG and XPM, both read by Qt itself. With
@@ -24,4 +26,4 @@ QPixmap Picture(const QString& path) {
     return QPixmap::fromImage(reader.read());
 }
 
-} // namespace forms
+} // namespace forms::qt

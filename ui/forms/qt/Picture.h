@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
-// The program's pictures, compiled in as resources.
+// The program's pictures, compiled in as resources, by name.
 #pragma once
 
 #include <QPixmap>
+#include <string_view>
 
-namespace forms {
+namespace forms::qt {
 
-// Decodes a picture. Its format is told from its first bytes, so that Qt does
-// not load every image format plugin to ask each whether it can read it.
-QPixmap Picture(const QString& path);
+// Decodes the picture of that name (":/pictures/<name>"). Its format is told
+// from its first bytes, so that Qt does not load every image format plugin to
+// ask each whether it can read it.
+QPixmap Picture(std::string_view name);
 
-} // namespace forms
+} // namespace forms::qt

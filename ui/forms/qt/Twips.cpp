@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Twips.h"
+#include "forms/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -42,7 +42,7 @@ int ToPixelsY(float twips) {
     return Round(twips / TwipsPerPixelY());
 }
 
-QRect ToPixels(float left, float top, float width, float height) {
+PixelRect ToPixels(float left, float top, float width, float height) {
     const int x = ToPixelsX(left);
     const int y = ToPixelsY(top);
     return {x, y, ToPixelsX(left + width) - x, ToPixelsY(top + height) - y};

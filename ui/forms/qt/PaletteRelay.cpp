@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#include "PaletteRelay.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include "Widgets.h"
+
+namespace forms::qt {
+
+namespace {
+
+class PaletteRelay : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == QCoreApplication::instance() &&
+            event->type() == QEvent::ApplicationPaletteChange)
+            for (FormWidget* form : LiveForms())
+                QCoreApplication::sendEvent(form, event);
+        return false;
+    }
+};
+
+} // namespace
+
+void RelayPaletteChanges() {
+    static bool relayed = false;
+    if (relayed || !QCoreApplication::instance())
+        return;
+    relayed = true;
+    QCoreApplication::instance()->installEventFilter(
+        new PaletteRelay(QCoreApplication::instance()));
+}
+
+} // namespace forms::qt

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: MIT
+// The Qt widgets that draw the forms layer's controls and windows. Window
+// code never sees them; tests reach them through Native.h to measure pixels.
+#pragma once
+
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QMargins>
+#include <QPixmap>
+#include <QPushButton>
+#include <memory>
+
+#include "forms/CommandButton.h"
+#include "forms/Form.h"
+#include "forms/Frame.h"
+#include "forms/Label.h"
+
+class QTextLayout;
+
+namespace forms::qt {
+
+// What each control's widget knows: the control it draws.
+class ControlWidget {
+public:
+    virtual Control& Owner() const = 0;
+
+protected:
+    ~ControlWidget() = default;
+};
+
+// The position of a control's twips box: the inside of its container
+// (inside a window's own frame, if it draws one).
+QPoint ClientOrigin(const QWidget& control);
+
+// A click: the left button pressed and released over the same widget.
+class ClickTracker {
+public:
+    void Press(QMouseEvent* event);
+    // True when this release completes a click on the widget.
+    bool Release(QMouseEvent* event, const QWidget& widget);
+
+private:
+    bool pressed_ = false;
+};
+
+class LabelWidget : public QLabel, public ControlWidget {
+    Q_OBJECT
+public:
+    LabelWidget(Label& owner, QWidget* container);
+    ~LabelWidget() override;
+    Control& Owner() const override { return owner_; }
+
+    // The font the caption is drawn with now.
+    QFont DrawnFont() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // What the caption's layout was made from.
+    struct LayoutKey {
+        QString text;
+        QFont font;
+        TextAlignment alignment = TextAlignment::LeftJustify;
+        bool shrink = false;
+        QSize size;
+        bool operator==(const LayoutKey&) const = default;
+    };
+    // Lays the caption out in the font, on no more than the lines given;
+    // false when it needs more room.
+    bool LayOut(QTextLayout& layout, const QFont& font, int lines) const;
+    // Lays the caption out in the font it is drawn with, and returns that font.
+    QFont Fit(QTextLayout& layout) const;
+
+    Label& owner_;
+    ClickTracker click_;
+    std::unique_ptr<QTextLayout> layout_;
+    LayoutKey laidOut_;
+    // The laid-out caption drawn once more, for the paints that follow.
+    bool paintedAsLaid_ = false;
+    QPixmap picture_;
+    QColor pictureColor_;
+};
+
+class ButtonWidget : public QPushButton, public ControlWidget {
+    Q_OBJECT
+public:
+    ButtonWidget(CommandButton& owner, QWidget* container);
+    Control& Owner() const override { return owner_; }
+
+    void SetPicture(const QPixmap& picture, float widthTwips, float heightTwips);
+    // Where the picture and the caption are drawn, in the button's pixels.
+    QRect PictureRect() const;
+    QRect CaptionRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    CommandButton& owner_;
+    QPixmap picture_;
+    float pictureWidth_ = 0, pictureHeight_ = 0;
+};
+
+class FrameWidget : public QFrame, public ControlWidget {
+    Q_OBJECT
+public:
+    FrameWidget(Frame& owner, QWidget* container);
+    Control& Owner() const override { return owner_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Frame& owner_;
+    ClickTracker click_;
+};
+
+class FormWidget : public QWidget {
+    Q_OBJECT
+public:
+    FormWidget(Form& owner, BorderStyle border);
+    ~FormWidget() override;
+
+    // The window it draws; null once that is being destroyed.
+    Form* Owner() const { return owner_; }
+    void Disown() { owner_ = nullptr; }
+
+    // The frame as the platform reports it for the native window.
+    QMargins FrameMargins() const;
+
+    // Where the focus goes when the control that has it was hidden or
+    // disabled: on to the next control in the tab chain that can take it,
+    // round to the first. Event handlers run before it, so that a handler
+    // may hide one control and show another.
+    void SettleFocus();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    Form* owner_;
+    BorderStyle border_;
+    ClickTracker click_;
+    bool shown_ = false;
+    // The dialog frame as drawn, and the palette it was drawn in.
+    QPixmap frame_;
+    qint64 framePalette_ = 0;
+};
+
+// The font that draws a design font here: the stand-in face, sized so that
+// it takes the room the designed face takes.
+QFont RenderFont(const DesignFont& design);
+
+// The Form's widget, and every live one.
+QList<FormWidget*>& LiveForms();
+
+} // namespace forms::qt
