@@ -311,6 +311,31 @@ TEST_CASE("the Wrong button dodges the mouse and hands on the focus") {
     CloseEverything();
 }
 
+TEST_CASE("the background follows the desktop's button face where the texts stay readable") {
+    frmMainVelkaro& window = ShownMainWindow();
+    // A flat spot of the window's background, left of the instruction.
+    const auto background = [&window] {
+        HDC dc = GetDC(Handle(window));
+        const COLORREF colour = GetPixel(dc, 3, 3);
+        ReleaseDC(Handle(window), dc);
+        return colour;
+    };
+    const int element = COLOR_BTNFACE;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const auto setFace = [&element](COLORREF colour) {
+        SetSysColors(1, &element, &colour);
+        Pump(300);
+    };
+    setFace(RGB(255, 255, 224));
+    CHECK(background() == RGB(255, 255, 224));
+    // On a dark face the blue and red texts would be hard to read: the classic light face.
+    setFace(RGB(32, 32, 32));
+    CHECK(background() == RGB(240, 240, 240));
+    setFace(face);
+    CHECK(background() == face);
+    CloseEverything();
+}
+
 TEST_CASE("the stand-in face, and no text cut") {
     CHECK(forms::platform::FamilyInstalled("Amiri"));
     CHECK(!forms::platform::FamilyInstalled("No Such Family Here"));
