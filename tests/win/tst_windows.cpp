@@ -501,6 +501,67 @@ TEST_CASE("the version record and the icon of the program") {
 
 namespace {
 
+// Runs the program with one argument; the text of the message box it shows, which the test
+// then closes, and its exit code.
+std::pair<std::string, DWORD> RunWithArgument(const std::wstring& program,
+                                              const std::wstring& argument) {
+    std::wstring line = L"\"" + program + L"\" " + argument;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return {"", DWORD(-1)};
+    struct Search {
+        DWORD id;
+        HWND box;
+    } search{process.dwProcessId, nullptr};
+    for (int tries = 0; tries < 200 && !search.box; ++tries) {
+        Sleep(50);
+        EnumWindows(
+            [](HWND hwnd, LPARAM data) -> BOOL {
+                auto& wanted = *reinterpret_cast<Search*>(data);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(hwnd, &owner);
+                if (owner != wanted.id || !IsWindowVisible(hwnd))
+                    return TRUE;
+                wanted.box = hwnd;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+    }
+    std::string text;
+    if (search.box) {
+        text = Text(GetDlgItem(search.box, 0xFFFF)); // the message box's text
+        PostMessageW(search.box, WM_COMMAND, IDOK, 0);
+    }
+    WaitForSingleObject(process.hProcess, 10000);
+    DWORD exitCode = DWORD(-1);
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return {text, exitCode};
+}
+
+} // namespace
+
+TEST_CASE("the command line: --version and --help in a message box, nothing else taken") {
+    const char* exe = std::getenv("VELKARO_EXE");
+    REQUIRE(exe != nullptr);
+    const std::wstring program(exe, exe + std::char_traits<char>::length(exe));
+    const auto version = RunWithArgument(program, L"--version");
+    CHECK(version.first == "Velkaro 1.00");
+    CHECK(version.second == 0);
+    const auto help = RunWithArgument(program, L"--help");
+    CHECK(help.first.find("--version") != std::string::npos);
+    CHECK(help.second == 0);
+    const auto other = RunWithArgument(program, L"--fullscreen");
+    CHECK(other.first.find("no arguments") != std::string::npos);
+    CHECK(other.second == 2);
+}
+
+namespace {
+
 // Asks whoever reads the output to take a picture of the window, frame included, and waits
 // while it does: "SHOT name left top width height".
 void SaveShot(HWND hwnd, const std::string& name) {
