@@ -186,8 +186,10 @@ Broken BreakLines(HDC dc, const std::wstring& text, int width) {
     const std::vector<int> advance = shaped.Widths(text.size());
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = start, best = 0;
-        int lineWidth = 0, bestWidth = 0, run = 0;
+        // Words are added while the line stays within the width; the first
+        // word stands on its line whatever its width.
+        std::size_t end = start, best = start;
+        int bestWidth = 0, run = 0;
         while (end < text.size()) {
             // The next word and the spaces after it.
             std::size_t wordEnd = end;
@@ -197,16 +199,14 @@ Broken BreakLines(HDC dc, const std::wstring& text, int width) {
             std::size_t spaceEnd = wordEnd;
             while (spaceEnd < text.size() && text[spaceEnd] == L' ')
                 run += advance[spaceEnd++];
-            if (withWord > width && best != 0)
+            if (withWord > width && best != start)
                 break;
             best = spaceEnd;
             bestWidth = withWord;
-            lineWidth = withWord;
             end = spaceEnd;
             if (withWord > width)
                 break;
         }
-        (void)lineWidth;
         std::size_t last = best;
         while (last > start && text[last - 1] == L' ')
             --last;
