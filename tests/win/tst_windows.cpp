@@ -50,14 +50,15 @@ using forms::win::Handle;
 
 namespace {
 
-// The screen's DPI the test runs at (the Wine prefix's LogPixels), and twips per pixel there.
+// The screen's DPI the test runs at: the Wine prefix's LogPixels, or on Windows the desktop's;
+// and twips per pixel there.
 int ExpectedDpi() {
     const char* dpi = std::getenv("VELKARO_WINE_DPI");
-    return dpi ? std::atoi(dpi) : 96;
+    return dpi ? std::atoi(dpi) : int(GetDpiForSystem());
 }
 
 float TwipsPerPixel() {
-    return ExpectedDpi() == 144 ? 10.0f : 15.0f;
+    return 1440.0f / float(ExpectedDpi());
 }
 
 // Handles the messages that come in during the given time.
