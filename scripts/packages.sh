@@ -33,7 +33,15 @@ VELKARO_BUILD_PACKAGES=(g++ make cmake qt6-base-dev libgl-dev libxcb1-dev fonts-
 # What the tests need besides: the Windows resource compiler, the desktop
 # metadata checkers, and an X server with xwininfo for one start-up on X.
 VELKARO_TEST_PACKAGES=(binutils-mingw-w64-x86-64 appstream desktop-file-utils fonts-dejavu-core
-    xvfb x11-utils xauth openbox qt6-base-private-dev)
+    xvfb x11-utils xauth openbox qt6-base-private-dev doctest-dev)
 # What building the Debian package needs besides (scripts/package): Debian's packaging tools,
 # the metadata checkers its tests use, and lintian to check the result.
 VELKARO_PACKAGE_PACKAGES=(dpkg-dev debhelper appstream desktop-file-utils xvfb openbox lintian)
+# What cross-building the Windows program needs (scripts/build-windows): Debian's MinGW-w64 with
+# posix threads, and CMake.
+VELKARO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 make cmake)
+# What its tests need besides (scripts/test-windows): Wine and its own fonts, a virtual X screen,
+# doctest, the Arabic faces that stand in for Traditional Arabic, and ImageMagick for the
+# screenshots.
+VELKARO_WINDOWS_TEST_PACKAGES=(wine wine64 fonts-wine xvfb x11-utils doctest-dev fonts-hosny-amiri
+    fonts-dejavu-core imagemagick)

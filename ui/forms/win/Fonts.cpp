@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+// The installed faces, the fonts as designed at the program's DPI, and the
+// toolkit's default font.
+#include "forms/Fonts.h"
+
+#include <array>
+#include <cmath>
+#include <cwchar>
+
+#include "Native.h"
+#include "forms/Platform.h"
+
+namespace forms {
+
+namespace platform {
+
+namespace {
+
+int CALLBACK FoundFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0; // one is enough
+}
+
+} // namespace
+
+bool FamilyInstalled(std::string_view family) {
+    const std::wstring name = win::Wide(family);
+    if (name.empty() || name.size() >= LF_FACESIZE)
+        return false;
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy_s(wanted.lfFaceName, LF_FACESIZE, name.c_str(), _TRUNCATE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &wanted, FoundFamily, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+} // namespace platform
+
+namespace win {
+
+namespace {
+
+// Faces tried, in this order, for a caption whose letters the chosen face
+// lacks (the desktop's message font may have no Arabic letters).
+constexpr std::array<const wchar_t*, 7> kFallbacks{
+    L"Segoe UI", L"Tahoma",           L"Arial", L"DejaVu Sans", L"Noto Sans Arabic",
+    L"Amiri",    L"Noto Naskh Arabic"};
+
+// The desktop's font for messages and dialogs at the program's DPI.
+LOGFONTW MessageFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, Dpi()) &&
+        !SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        LOGFONTW fallback{};
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof fallback, &fallback);
+        return fallback;
+    }
+    return metrics.lfMessageFont;
+}
+
+// Whether the font has a glyph for every letter of the caption.
+bool HasLetters(const LOGFONTW& font, std::wstring_view caption) {
+    if (caption.empty())
+        return true;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HFONT handle = CreateFontIndirectW(&font);
+    HGDIOBJ old = SelectObject(dc, handle);
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    bool all = _wcsicmp(face, font.lfFaceName) == 0;
+    if (all) {
+        std::vector<WORD> glyphs(caption.size());
+        all = GetGlyphIndicesW(dc, caption.data(), static_cast<int>(caption.size()), glyphs.data(),
+                               GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR;
+        for (std::size_t i = 0; all && i < caption.size(); ++i)
+            all = caption[i] < 0x20 || caption[i] == L' ' || glyphs[i] != 0xFFFF;
+    }
+    SelectObject(dc, old);
+    DeleteObject(handle);
+    DeleteDC(dc);
+    return all;
+}
+
+} // namespace
+
+LOGFONTW FontFor(const DesignFont& design, std::wstring_view caption) {
+    LOGFONTW font{};
+    if (design.family.empty()) {
+        font = MessageFont();
+    } else {
+        const std::wstring family = Wide(RenderFamily(design.family));
+        const double points = design.points * RenderScale(design.family);
+        font.lfHeight = -static_cast<LONG>(std::lround(points * Dpi() / 72.0));
+        font.lfWeight = static_cast<LONG>(design.weight);
+        font.lfCharSet = DEFAULT_CHARSET;
+        font.lfOutPrecision = OUT_TT_PRECIS;
+        font.lfQuality = DEFAULT_QUALITY;
+        wcsncpy_s(font.lfFaceName, LF_FACESIZE, family.c_str(), _TRUNCATE);
+    }
+    if (HasLetters(font, caption))
+        return font;
+    for (const wchar_t* face : kFallbacks) {
+        LOGFONTW other = font;
+        wcsncpy_s(other.lfFaceName, LF_FACESIZE, face, _TRUNCATE);
+        if (HasLetters(other, caption))
+            return other;
+    }
+    return font;
+}
+
+} // namespace win
+
+} // namespace forms

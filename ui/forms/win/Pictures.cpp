@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: MIT
+// The program's pictures, built into it: the 16-colour ones from their XPM
+// sources (C arrays, read here), the Start picture from its PNG, decoded by
+// the Windows Imaging Component.
+#include "Native.h"
+
+#include <objbase.h>
+#include <wincodec.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+#include "exit.xpm"
+#include "icon16.xpm"
+#include "icon32.xpm"
+#include "no.xpm"
+#include "wrong16.xpm"
+#include "wrong32.xpm"
+#include "yes.xpm"
+
+// start.png's bytes (kStartPng), written by the build.
+#include "StartPng.inc"
+
+} // namespace
+
+namespace forms::win {
+
+namespace {
+
+std::uint32_t Opaque(unsigned red, unsigned green, unsigned blue) {
+    return 0xFF000000u | (red << 16) | (green << 8) | blue;
+}
+
+// An XPM image: "width height colours chars-per-pixel", the colour lines
+// ("c #RRGGBB" or "c None"), then the rows.
+Pixels FromXpm(const char* const* xpm) {
+    Pixels picture;
+    int colours = 0, perPixel = 0;
+    if (std::sscanf(xpm[0], "%d %d %d %d", &picture.width, &picture.height, &colours, &perPixel) !=
+            4 ||
+        perPixel < 1)
+        return {};
+    std::map<std::string, std::uint32_t> palette;
+    for (int i = 1; i <= colours; ++i) {
+        const std::string line = xpm[i];
+        const std::string key = line.substr(0, static_cast<std::size_t>(perPixel));
+        const std::size_t c = line.find(" c ", static_cast<std::size_t>(perPixel));
+        const std::string value = c == std::string::npos ? "None" : line.substr(c + 3);
+        std::uint32_t pixel = 0; // None: transparent
+        if (value.size() == 7 && value[0] == '#') {
+            const unsigned long rgb = std::strtoul(value.c_str() + 1, nullptr, 16);
+            pixel = Opaque((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+        }
+        palette[key] = pixel;
+    }
+    picture.bgra.resize(static_cast<std::size_t>(picture.width) *
+                        static_cast<std::size_t>(picture.height));
+    for (int y = 0; y < picture.height; ++y) {
+        const char* row = xpm[1 + colours + y];
+        for (int x = 0; x < picture.width; ++x) {
+            const std::string key(row + x * perPixel, static_cast<std::size_t>(perPixel));
+            const auto found = palette.find(key);
+            picture.bgra[static_cast<std::size_t>(y * picture.width + x)] =
+                found == palette.end() ? 0 : found->second;
+        }
+    }
+    return picture;
+}
+
+template <typename T> void Release(T*& object) {
+    if (object)
+        object->Release();
+    object = nullptr;
+}
+
+// A PNG in memory, as premultiplied BGRA.
+Pixels FromPng(const unsigned char* bytes, std::size_t size) {
+    Pixels picture;
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IWICImagingFactory* factory = nullptr;
+    IWICStream* stream = nullptr;
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    IWICFormatConverter* converter = nullptr;
+    UINT width = 0, height = 0;
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
+        SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(
+            stream->InitializeFromMemory(const_cast<BYTE*>(bytes), static_cast<DWORD>(size))) &&
+        SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
+                                                   &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) &&
+        SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppPBGRA,
+                                        WICBitmapDitherTypeNone, nullptr, 0,
+                                        WICBitmapPaletteTypeCustom)) &&
+        SUCCEEDED(converter->GetSize(&width, &height))) {
+        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+        if (SUCCEEDED(converter->CopyPixels(nullptr, width * 4,
+                                            static_cast<UINT>(pixels.size() * 4),
+                                            reinterpret_cast<BYTE*>(pixels.data())))) {
+            picture.width = static_cast<int>(width);
+            picture.height = static_cast<int>(height);
+            picture.bgra = std::move(pixels);
+        }
+    }
+    Release(converter);
+    Release(frame);
+    Release(decoder);
+    Release(stream);
+    Release(factory);
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return picture;
+}
+
+// A picture at another size: each target pixel averages the source pixels
+// under it (premultiplied, so edges blend cleanly), or takes its nearest one
+// when the picture grows.
+Pixels Scaled(const Pixels& source, int width, int height) {
+    Pixels target;
+    target.width = width;
+    target.height = height;
+    target.bgra.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    const double sx = static_cast<double>(source.width) / width;
+    const double sy = static_cast<double>(source.height) / height;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int x0 = static_cast<int>(x * sx), y0 = static_cast<int>(y * sy);
+            const int x1 = std::max(x0 + 1, static_cast<int>(std::ceil((x + 1) * sx)));
+            const int y1 = std::max(y0 + 1, static_cast<int>(std::ceil((y + 1) * sy)));
+            unsigned sum[4] = {0, 0, 0, 0};
+            unsigned count = 0;
+            for (int v = y0; v < std::min(y1, source.height); ++v)
+                for (int u = x0; u < std::min(x1, source.width); ++u) {
+                    const std::uint32_t p =
+                        source.bgra[static_cast<std::size_t>(v * source.width + u)];
+                    for (int c = 0; c < 4; ++c)
+                        sum[c] += (p >> (8 * c)) & 0xFF;
+                    ++count;
+                }
+            std::uint32_t p = 0;
+            for (int c = 0; c < 4 && count; ++c)
+                p |= ((sum[c] + count / 2) / count) << (8 * c);
+            target.bgra[static_cast<std::size_t>(y * width + x)] = p;
+        }
+    return target;
+}
+
+HBITMAP Dib(const Pixels& picture, void** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+    if (bitmap && *bits)
+        std::memcpy(*bits, picture.bgra.data(), picture.bgra.size() * 4);
+    return bitmap;
+}
+
+} // namespace
+
+const Pixels* PictureNamed(std::string_view name) {
+    static const std::map<std::string, Pixels, std::less<>> pictures = [] {
+        std::map<std::string, Pixels, std::less<>> all;
+        all["icon"] = FromXpm(velkaro_icon32);
+        all["icon16"] = FromXpm(velkaro_icon16);
+        all["yes"] = FromXpm(velkaro_yes);
+        all["no"] = FromXpm(velkaro_no);
+        all["wrong32"] = FromXpm(velkaro_wrong32);
+        all["wrong16"] = FromXpm(velkaro_wrong16);
+        all["exit"] = FromXpm(velkaro_exit);
+        all["start"] = FromPng(kStartPng, sizeof kStartPng);
+        return all;
+    }();
+    const auto found = pictures.find(name);
+    return found == pictures.end() || found->second.bgra.empty() ? nullptr : &found->second;
+}
+
+void DrawPicture(HDC dc, const Pixels& picture, const RECT& box) {
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    if (width <= 0 || height <= 0)
+        return;
+    const Pixels shown = width == picture.width && height == picture.height
+                             ? picture
+                             : Scaled(picture, width, height);
+    void* bits = nullptr;
+    HBITMAP bitmap = Dib(shown, &bits);
+    if (!bitmap)
+        return;
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, bitmap);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc, box.left, box.top, width, height, source, 0, 0, width, height, blend);
+    SelectObject(source, old);
+    DeleteDC(source);
+    DeleteObject(bitmap);
+}
+
+HICON IconFrom(const Pixels& picture) {
+    // The colours with their alpha, and a mask with a bit set where the
+    // picture is transparent; rows of whole 16-bit words.
+    void* bits = nullptr;
+    HBITMAP colour = Dib(picture, &bits);
+    const int stride = ((picture.width + 15) / 16) * 2;
+    std::vector<BYTE> mask(static_cast<std::size_t>(stride * picture.height), 0);
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            if ((picture.bgra[static_cast<std::size_t>(y * picture.width + x)] >> 24) == 0)
+                mask[static_cast<std::size_t>(y * stride + x / 8)] |=
+                    static_cast<BYTE>(0x80 >> (x % 8));
+    HBITMAP maskBitmap = CreateBitmap(picture.width, picture.height, 1, 1, mask.data());
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmMask = maskBitmap;
+    info.hbmColor = colour;
+    HICON icon = colour && maskBitmap ? CreateIconIndirect(&info) : nullptr;
+    DeleteObject(colour);
+    DeleteObject(maskBitmap);
+    return icon;
+}
+
+} // namespace forms::win
