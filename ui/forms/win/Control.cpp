@@ -642,6 +642,12 @@ void CommandButton::SetCaption(std::string_view caption) {
     win::UpdateText(Native());
 }
 
+// Kept with the button; the Windows API has no description for a standard
+// control short of an accessible object of the program's own.
+void CommandButton::SetDescription(std::string_view description) {
+    Native().description = description;
+}
+
 void CommandButton::SetFont(const DesignFont& design) {
     font_ = design;
     win::Invalidate(Native());

@@ -503,6 +503,27 @@ void Form::SetCaption(std::string_view caption) {
     SetWindowTextW(native_->hwnd, win::Wide(caption).c_str());
 }
 
+// The window's text is its name for screen readers; a window without a
+// caption shows no title bar, so the text shows nowhere.
+void Form::SetSpokenName(std::string_view name) {
+    if (caption_.empty())
+        SetWindowTextW(native_->hwnd, win::Wide(name).c_str());
+}
+
+// A hidden text of the window takes the words as its new name, which screen
+// readers that follow name changes say.
+void Form::Announce(std::string_view text) {
+    NativeWidget& native = *native_;
+    if (!native.announcer)
+        native.announcer =
+            CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_LEFT, 0, 0, 0, 0, native.hwnd, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+    if (!native.announcer)
+        return;
+    SetWindowTextW(native.announcer, win::Wide(text).c_str());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, native.announcer, OBJID_CLIENT, CHILDID_SELF);
+}
+
 void Form::Place() {
     SetWindowPos(native_->hwnd, nullptr, ToPixelsX(left_), ToPixelsY(top_), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -76,6 +76,11 @@ public:
     float pictureWidth = 0, pictureHeight = 0;
     std::string spokenName;
     bool spaceDown = false;
+    // Buttons: what a screen reader may say of the button after its name.
+    std::string description;
+    // Windows: a hidden text whose new name tells screen readers what a
+    // change of screen shows.
+    HWND announcer = nullptr;
 
     // Lines: the two points in twips, colour and width.
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
