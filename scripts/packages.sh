@@ -35,3 +35,10 @@ VELKARO_TEST_PACKAGES=(binutils-mingw-w64-x86-64 appstream desktop-file-utils fo
 # What building the Debian package needs besides (scripts/package): Debian's packaging tools,
 # the metadata checkers its tests use, and lintian to check the result.
 VELKARO_PACKAGE_PACKAGES=(dpkg-dev debhelper appstream desktop-file-utils lintian)
+# What making the Windows zip and setup program needs besides (scripts/package-windows).
+VELKARO_WINDOWS_PACKAGE_PACKAGES=(nsis zip)
+# What their tests need besides (the CTest label "installer"): Wine (64-bit only on Debian), Xvfb,
+# the MinGW-w64 compiler for the tests' two small Windows programs, and the tools that read the
+# zip, the windows and the setup's resources.
+VELKARO_INSTALLER_TEST_PACKAGES=(nsis zip unzip wine wine64 xvfb x11-utils icoutils
+    g++-mingw-w64-x86-64-posix)
