@@ -79,7 +79,10 @@ trap cleanup EXIT
 new_prefix() {
     [ -d "$template" ] || fail "no fresh prefix: the test installer.wine_prefix makes it"
     cp -a "$template" "$WINEPREFIX"
-    user=$(cd "$WINEPREFIX/drive_c/users" && ls | grep -vx Public)
+    local folder
+    for folder in "$WINEPREFIX"/drive_c/users/*; do
+        [ "${folder##*/}" = Public ] || user=${folder##*/}
+    done
     profile="C:\\users\\$user"
 }
 
@@ -331,7 +334,8 @@ test_upgrade() {
     cmp "$(unix_path "$folder")/$name.exe" "$VELKARO_EXE" || fail "Velkaro.exe was not upgraded"
     expect_file "$(unix_path "$profile\\Desktop")/$name.lnk"
     expect_no_file "$(unix_path "$profile\\AppData\\Local\\Programs\\$name")"
-    [ "$(grep -c '^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\' \
+    # shellcheck disable=SC1003 # the backslashes are the registry file's
+    [ "$(grep -c -F '[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\' \
         "$WINEPREFIX/user.reg")" = 1 ] || fail "more than one Uninstall key"
 
     uninstall unelevated HKCU
@@ -353,6 +357,7 @@ test_uninstall() {
     expect_no_velkaro
     snapshot_summary installed
     { diff "$work/before.tree" "$work/installed.tree" || true; } | sed -n 's/^> /installed: /p'
+    { diff "$work/before.reg" "$work/installed.reg" || true; } | sed -n 's/^> \[/installed: [/p'
     expect_as_before before
 }
 
@@ -404,8 +409,9 @@ test_zip() {
     local arabic english
     arabic=$(grep -n 'طريقة اللعب' "$readme" | cut -d: -f1)
     english=$(grep -n 'How to play' "$readme" | cut -d: -f1)
-    [ -n "$arabic" ] && [ -n "$english" ] && ((arabic < english)) ||
+    if [ -z "$arabic" ] || [ -z "$english" ] || ((arabic > english)); then
         fail "README.txt should say how to play in Arabic, then in English"
+    fi
     grep -q "Velkaro $version" "$readme" || fail "README.txt does not name the version"
 
     mkdir "$work/again"
@@ -419,7 +425,7 @@ test_zip() {
         "-DENTRIES=Velkaro.exe;$work/again/Velkaro.exe;LICENSE.txt;$work/again/LICENSE.txt;README.txt;$work/again/README.txt" \
         -P "$VELKARO_MAKE_ZIP"
     cmp "$work/again.zip" "$VELKARO_ZIP" || fail "the same files give another zip"
-    ls -l "$VELKARO_ZIP" "$VELKARO_SETUP" | awk '{ print $5, $NF }'
+    stat -c '%s bytes: %n' "$VELKARO_ZIP" "$VELKARO_SETUP"
 }
 
 # The setup program: a 64-bit program that asks for no administrator rights, with its own
