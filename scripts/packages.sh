@@ -45,3 +45,10 @@ VELKARO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 m
 # screenshots.
 VELKARO_WINDOWS_TEST_PACKAGES=(wine wine64 fonts-wine xvfb x11-utils doctest-dev fonts-hosny-amiri
     fonts-dejavu-core imagemagick)
+# What making the Windows zip and setup program needs besides (scripts/package-windows).
+VELKARO_WINDOWS_PACKAGE_PACKAGES=(nsis zip)
+# What their tests need besides (the CTest label "installer"): Wine (64-bit only on Debian), Xvfb,
+# the MinGW-w64 compiler for the tests' two small Windows programs, and the tools that read the
+# zip, the windows and the setup's resources.
+VELKARO_INSTALLER_TEST_PACKAGES=(nsis zip unzip wine wine64 xvfb x11-utils icoutils
+    g++-mingw-w64-x86-64-posix)
