@@ -90,20 +90,20 @@ inline int RunUntilEnd(const std::function<void()>& action) {
     return QCoreApplication::exec();
 }
 
-// The About window, as closing a new main window opens it.
-inline frmAbout& OpenAbout() {
+// The About window, as closing a new main window opens it; with its greeting
+// held still from the first moment, where a test aims at it.
+inline frmAbout& OpenAbout(bool greetingStopped = false) {
     OpenMain()->Close();
     frmAbout& about = frmAbout::Instance();
+    // Before the wait below, in which a tick might move the greeting.
+    if (greetingStopped)
+        frmAboutTestAccess::Timer(about).SetEnabled(false);
     if (!QTest::qWaitForWindowExposed(&Widget(about)))
         qFatal("the About window was not shown");
     return about;
 }
-
-// The About window with its greeting held still, where a test aims at it.
 inline frmAbout& AboutWithGreetingStopped() {
-    frmAbout& about = OpenAbout();
-    frmAboutTestAccess::Timer(about).SetEnabled(false);
-    return about;
+    return OpenAbout(true);
 }
 
 // Closes whatever windows an earlier test left behind.
