@@ -1,9 +1,6 @@
 # SPDX-License-Identifier: MIT
-"""Prints bench/run's tables from hyperfine's JSON and the first-frame probe's lines.
-
-    report.py startup HYPERFINE.json PROBE.log NAME...   (the game first, the yardstick last)
-    report.py answers ANSWERS.csv                          (Qt Test's CSV output)
-"""
+"""bench/run's tables: report.py startup HYPERFINE.json PROBE.log NAME... (the game first, the
+yardstick last), or report.py answers ANSWERS.csv (Qt Test's CSV output)."""
 import csv
 import json
 import sys
