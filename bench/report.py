@@ -71,7 +71,7 @@ def startup(hyperfine, probe_log, names):
 def answers(results):
     print("Answer handling: whole games by mouse clicks (QBENCHMARK, one game of 9 presses per iteration)")
     for function, tag, metric, value, total, iterations in csv.reader(open(results)):
-        print(f"  {tag:<26} {float(value) * 1e3 / 9:8.1f} us per press "
+        print(f"  {tag:<28} {float(value) * 1e3 / 9:8.1f} us per press "
               f"({float(value):.2f} {metric} per game, {iterations} games)")
 
 
