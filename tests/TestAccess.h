@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QtTest>
+#include <cmath>
 #include <string>
 #include <type_traits>
 
@@ -33,11 +34,12 @@ struct frmAboutTestAccess {
     static forms::Timer& Timer(frmAbout& a) { return a.Timer1; }
 };
 
-// The pixels of a box in twips on this screen.
-inline QRect Pixels(const QRectF& twips) {
-    const forms::PixelRect box = forms::ToPixels(float(twips.left()), float(twips.top()),
-                                                 float(twips.width()), float(twips.height()));
-    return {box.left, box.top, box.width, box.height};
+// The pixels of a box in twips at a logical DPI (the tests' screen has 96, 15
+// twips to the pixel): each edge at round(twips / (1440 / DPI)).
+inline QRect Pixels(const QRectF& twips, double dpi = 96) {
+    const auto px = [dpi](double t) { return int(std::lround(t / (1440.0 / dpi))); };
+    const int x = px(twips.left()), y = px(twips.top());
+    return {x, y, px(twips.left() + twips.width()) - x, px(twips.top() + twips.height()) - y};
 }
 
 // Shows a window and waits until it is on the screen.

@@ -63,10 +63,6 @@ int Px(double twips) {
 double Twips(int pixels) {
     return pixels * (1440.0 / Screen().dpi);
 }
-QRect PxBox(const QRectF& twips) {
-    const int x = Px(twips.left()), y = Px(twips.top());
-    return {x, y, Px(twips.left() + twips.width()) - x, Px(twips.top() + twips.height()) - y};
-}
 
 // The window as drawn on this screen, in device pixels.
 QImage Drawn(const forms::Form& form) {
@@ -207,7 +203,7 @@ void CheckDesign(const forms::Form& window, const QString& name, const QRectF& b
     QVERIFY(control);
     QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
     const QPoint origin = widget.parentWidget()->contentsRect().topLeft();
-    QCOMPARE(widget.geometry(), PxBox(box).translated(origin));
+    QCOMPARE(widget.geometry(), Pixels(box, Screen().dpi).translated(origin));
 }
 
 } // namespace
@@ -251,10 +247,10 @@ private slots:
         const QRectF left = design::WrongButtonAt(design::kWrongLeft);
         const QRectF right = design::WrongButtonAt(design::kWrongRight);
         QCOMPARE(wrong.Left(), design::kWrongLeft);
-        QCOMPARE(Widget(wrong).geometry(), PxBox(left));
-        QTest::mouseMove(&Widget(*window), PxBox(left).center());
+        QCOMPARE(Widget(wrong).geometry(), Pixels(left, Screen().dpi));
+        QTest::mouseMove(&Widget(*window), Pixels(left, Screen().dpi).center());
         QCOMPARE(wrong.Left(), design::kWrongRight);
-        QCOMPARE(Widget(wrong).geometry(), PxBox(right));
+        QCOMPARE(Widget(wrong).geometry(), Pixels(right, Screen().dpi));
     }
 
     void about_design_data() {
