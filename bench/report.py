@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
-"""bench/run's tables: report.py startup HYPERFINE.json PROBE.log NAME... (the game first, the
-yardstick last), or report.py answers ANSWERS.csv (Qt Test's CSV output)."""
+"""bench/run's tables: report.py startup WORK RUNS NAME... (hyperfine's WORK/startup-<round>.json
+and the probe's WORK/probe.log; the game first, the yardstick last), or report.py answers
+ANSWERS.csv (Qt Test's CSV output)."""
 import csv
 import json
 import sys
@@ -9,27 +10,29 @@ from statistics import median
 START_TARGET, MEMORY_TARGET, PAINT_TARGET = 1.05, 1.03, 2
 
 
-def startup(hyperfine, probe_log, names):
-    results = json.load(open(hyperfine))["results"]
-    probes = [json.loads(line) for line in open(probe_log)]
+def startup(work, rounds, names):
+    # Each round ran each program once, in turn, each after a warm-up run.
+    results = [json.load(open(f"{work}/startup-{r}.json"))["results"]
+               for r in range(1, rounds + 1)]
+    probes = [json.loads(line) for line in open(f"{work}/probe.log")]
     series = []
-    for name, result in zip(names, results):
-        program = result["command"].split()[-1].rsplit("/", 1)[-1]
-        # The warm-up run's line comes first; hyperfine counts from exec to the end.
-        lines = [p for p in probes if p["program"] == program][-len(result["times"]):]
+    for i, name in enumerate(names):
+        times = [round_[i]["times"][0] * 1e3 for round_ in results]
+        program = results[0][i]["command"].split()[-1].rsplit("/", 1)[-1]
+        lines = [p for p in probes if p["program"] == program][1::2]
         runs = []
-        for p, total in zip(lines, result["times"]):
-            loaded = total * 1e3 - p["frame_ms"]
-            runs.append(dict(p, first_frame_ms=total * 1e3, loaded_ms=loaded,
+        for p, total in zip(lines, times):
+            loaded = total - p["frame_ms"]
+            runs.append(dict(p, first_frame_ms=total, loaded_ms=loaded,
                              **{k: loaded + p[k] for k in
                                 ("qapplication_ms", "first_expose_ms", "first_paint_ms")}))
-        series.append((name, result, runs))
+        series.append((name, times, runs))
     med = [{k: median(r[k] for r in runs) for k in runs[0] if k not in ("program", "window")}
            for _, _, runs in series]
     game, last = med[0], med[-1]
     ratio = lambda key, ref: game[key] / ref[key] if ref[key] else 0
-    print(f"Start-up to the first frame, {len(series[0][2])} runs each after one warm-up run "
-          "(hyperfine)")
+    print(f"Start-up to the first frame, {rounds} runs each, alternating, each after an uncounted "
+          "warm-up run")
     print("  method: LD_PRELOAD probe in the unchanged programs, which ends them at the end of the\n"
           "  window's first Expose (painted, flushed, X round trip); hyperfine times exec to exit")
     head = "".join(f" {n:>12}" for n in names) + "".join(f" {names[0] + '/' + n:>11}"
@@ -42,9 +45,7 @@ def startup(hyperfine, probe_log, names):
 
     row("first frame", "first_frame_ms", "%.1f ms")
     print(f"  {'  min-max':<26}" + "".join(
-        f" {'%.0f-%.0f' % (r['min'] * 1e3, r['max'] * 1e3):>12}" for _, r, _ in series))
-    print(f"  {'  mean ± σ':<26}" + "".join(
-        f" {'%.0f ± %.0f' % (r['mean'] * 1e3, r['stddev'] * 1e3):>12}" for _, r, _ in series))
+        f" {'%.0f-%.0f' % (min(t), max(t)):>12}" for _, t, _ in series))
     row("  libraries loaded", "loaded_ms", "%.1f ms")
     row("  QApplication being made", "qapplication_ms", "%.1f ms")
     row("  first Expose arrives", "first_expose_ms", "%.1f ms")
@@ -77,6 +78,6 @@ def answers(results):
 
 if __name__ == "__main__":
     if sys.argv[1] == "startup":
-        startup(sys.argv[2], sys.argv[3], sys.argv[4:])
+        startup(sys.argv[2], int(sys.argv[3]), sys.argv[4:])
     else:
         answers(sys.argv[2])
