@@ -1,10 +1,7 @@
 # SPDX-License-Identifier: MIT
-"""bench/run's tables: report.py startup WORK RUNS NAME... (hyperfine's WORK/startup-<round>.json
-and the probe's WORK/probe.log; the game first, the yardstick last), or report.py answers
-ANSWERS.csv (Qt Test's CSV output)."""
-import csv
-import json
-import sys
+"""bench/run's tables: report.py startup WORK RUNS NAME... (WORK/startup-<round>.json from hyperfine,
+WORK/probe.log; the game first, the yardstick last) or report.py answers ANSWERS.csv (Qt Test's)."""
+import csv, json, sys
 from statistics import median
 
 START_TARGET, MEMORY_TARGET, PAINT_TARGET = 1.05, 1.03, 2
@@ -76,8 +73,7 @@ def answers(results):
               f"({float(value):.2f} {metric} per game, {iterations} games)")
 
 
-if __name__ == "__main__":
-    if sys.argv[1] == "startup":
-        startup(sys.argv[2], int(sys.argv[3]), sys.argv[4:])
-    else:
-        answers(sys.argv[2])
+if sys.argv[1] == "startup":
+    startup(sys.argv[2], int(sys.argv[3]), sys.argv[4:])
+else:
+    answers(sys.argv[2])
