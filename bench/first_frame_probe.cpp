@@ -1,45 +1,33 @@
 // SPDX-License-Identifier: MIT
 // Preloaded (LD_PRELOAD) into an unchanged Qt program: when its first window
-// has been painted, flushed and drawn by the X server, prints one line with
-// the times since the launcher's exec and the peak resident memory, then ends
-// the program. The launcher puts its CLOCK_MONOTONIC reading, taken just
-// before exec, in VELKARO_BENCH_T0_NS.
-//
-// Also tells how many paint events there were (and how many of them the
-// window itself had) and how many requests the program sent to the X server.
+// has been painted, flushed and drawn by the X server, writes one line of
+// JSON and ends the program. The line holds the times from the moment the
+// dynamic loader ran this library (every library of the program loaded, main
+// not started) to each step, the paint events (and how many of them the
+// window itself had), the requests sent to the X server and the peak resident
+// memory. The line goes to the file VELKARO_BENCH_PROBE_LOG names (appended),
+// or else to standard output.
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include "BenchSupport.h"
 
 namespace {
 
-// When the dynamic loader ran this library's initialisers: every library of
-// the program is loaded by then, and main has not started.
 const std::int64_t kLoaded = bench::NowNs();
 
 class FirstFrameProbe : public QObject {
-public:
-    explicit FirstFrameProbe(std::int64_t t0)
-        : t0_(t0)
-        , created_(bench::NowNs()) {}
-
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override {
         if (event->type() == QEvent::Paint && receiver->isWidgetType()) {
             if (paints_++ == 0)
                 firstPaint_ = bench::NowNs();
-            auto* widget = static_cast<QWidget*>(receiver);
-            if (widget->isWindow())
-                ++windowPaints_;
-            if (tracePaints_)
-                std::fprintf(stderr, "paint %s %s\n", widget->metaObject()->className(),
-                             qPrintable(widget->objectName()));
+            windowPaints_ += static_cast<QWidget*>(receiver)->isWindow() ? 1 : 0;
             return false;
         }
         if (event->type() != QEvent::Expose || !receiver->isWindowType())
@@ -55,40 +43,32 @@ protected:
             return true;
         const unsigned requests = bench::XRoundTrip();
         const std::int64_t frame = bench::NowNs();
-        const auto ms = [this](std::int64_t t) { return (t - t0_) / 1e6; };
-        std::printf("velkaro-bench-frame first_frame_ms=%.3f loaded_ms=%.3f qapplication_ms=%.3f "
-                    "first_expose_ms=%.3f first_paint_ms=%.3f paint_events=%d "
-                    "window_paint_events=%d x_requests=%u vmhwm_kb=%ld vmrss_kb=%ld "
-                    "window=%dx%d\n",
-                    ms(frame), ms(kLoaded), ms(created_), ms(firstExpose_), ms(firstPaint_),
-                    paints_, windowPaints_, requests, bench::StatusKb(0, "VmHWM"),
-                    bench::StatusKb(0, "VmRSS"), window->width(), window->height());
-        std::fflush(stdout);
-        // VELKARO_BENCH_SMAPS=FILE: where the resident memory lies, mapping by mapping.
-        if (const char* smaps = std::getenv("VELKARO_BENCH_SMAPS")) {
-            std::ifstream in("/proc/self/smaps");
-            std::ofstream(smaps) << in.rdbuf();
-        }
+        const auto ms = [](std::int64_t t) { return (t - kLoaded) / 1e6; };
+        const char* path = std::getenv("VELKARO_BENCH_PROBE_LOG");
+        FILE* out = path ? std::fopen(path, "a") : stdout;
+        std::fprintf(out ? out : stdout,
+                     "{\"program\": \"%s\", \"frame_ms\": %.3f, \"qapplication_ms\": %.3f, "
+                     "\"first_expose_ms\": %.3f, \"first_paint_ms\": %.3f, \"paint_events\": %d, "
+                     "\"window_paint_events\": %d, \"x_requests\": %u, \"vmhwm_kb\": %ld, "
+                     "\"window\": \"%dx%d\"}\n",
+                     qPrintable(QFileInfo(QCoreApplication::applicationFilePath()).fileName()),
+                     ms(frame), ms(created_), ms(firstExpose_), ms(firstPaint_), paints_,
+                     windowPaints_, requests, bench::StatusKb("VmHWM"), window->width(),
+                     window->height());
+        std::fflush(out ? out : stdout);
         std::_Exit(0);
     }
 
 private:
-    std::int64_t t0_;
-    std::int64_t created_;
+    const std::int64_t created_ = bench::NowNs();
     std::int64_t firstExpose_ = 0;
     std::int64_t firstPaint_ = 0;
     int paints_ = 0;
     int windowPaints_ = 0;
-    // VELKARO_BENCH_PAINTS set: each paint event's widget on standard error.
-    const bool tracePaints_ = std::getenv("VELKARO_BENCH_PAINTS") != nullptr;
 };
 
 void InstallProbe() {
-    const char* t0 = std::getenv("VELKARO_BENCH_T0_NS");
-    if (!t0)
-        return;
-    QCoreApplication::instance()->installEventFilter(
-        new FirstFrameProbe(std::strtoll(t0, nullptr, 10)));
+    QCoreApplication::instance()->installEventFilter(new FirstFrameProbe);
 }
 
 } // namespace

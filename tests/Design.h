@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The windows as designed, in twips: the tests' one copy of the controls'
-// boxes and of the Wrong button's two places.
+// The windows as designed: the tests' one copy of the controls' boxes in
+// twips, of the Wrong button's two places and of the texts a player reads.
 #pragma once
 
 #include <QRectF>
+#include <QString>
 
 namespace design {
 
@@ -33,6 +34,45 @@ inline constexpr float kWrongRight = 4076;
 
 inline QRectF WrongButtonAt(float left) {
     return {left, 3720, 1095, 735};
+}
+
+// The texts, as the player reads them (UTF-8).
+inline const QString kInstruction =
+    QString::fromUtf8("هل تريدني أن أعرف ما يدور في ذهنك ؟ فكر في رقم من 0 إلى 90 ثم اضغط الزر");
+inline const QString kCardQuestion = QString::fromUtf8("هل رقمك موجود ضمن هذه الأرقام؟");
+// After a game, with a space before the question mark.
+inline const QString kCardQuestionAfterReset = QString::fromUtf8("هل رقمك موجود ضمن هذه الأرقام ؟");
+inline const QString kRange1Question = QString::fromUtf8("هل رقمك يقع ضمن الأرقام من 32 إلى 63");
+inline const QString kRange2Question = QString::fromUtf8("هل رقمك يقع ضمن الأرقام من 64 إلى 90");
+inline const QString kYourNumberIs = QString::fromUtf8("رقمك هــو");
+inline const QString kCheckYourself = QString::fromUtf8("راجع نفسك!");
+inline const QString kYes = QString::fromUtf8("نعم");
+inline const QString kNo = QString::fromUtf8("لا");
+inline const QString kCorrect = QString::fromUtf8("صح");
+inline const QString kBack = QString::fromUtf8("عودة");
+inline const QString kWrong = QString::fromUtf8("خطـأ");
+// The blank marker: an eliminated candidate, the list on the range pages.
+inline const QString kBlank = QStringLiteral(" ");
+
+// The title of page 1 to 7.
+inline QString PageTitle(int page) {
+    return QString::fromUtf8("صفحة %1 من 7").arg(page);
+}
+
+// The card of page 1 to 5.
+inline QString CardLine(int page) {
+    static const char* const lines[] = {
+        "1 3 5 7 9 11 13 15 17 19 21 23 25 27 29 31 33 35 37 39 41 43 45 47 49 51 53 55 57 59 61 "
+        "63 65 67 69 71 73 75 77 79 81 83 85 87 89 90",
+        "2 3 6 7 10 11 14 15 18 19 22 23 26 27 30 31 34 35 38 39 42 43 46 47 50 51 54 55 58 59 "
+        "62 63 66 67 70 71 74 75 78 79 82 83 86 87",
+        "4 5 6 7 12 13 14 15 20 21 22 23 28 29 30 31 36 37 38 39 44 45 46 47 52 53 54 55 60 61 "
+        "62 63 68 69 70 71 76 77 78 79 84 85 86 87 90",
+        "8 9 10 11 12 13 14 15 24 25 26 27 28 29 30 31 40 41 42 43 44 45 46 47 56 57 58 59 60 61 "
+        "62 63 72 73 74 75 76 77 78 79 88 89 90",
+        "16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 48 49 50 51 52 53 54 55 56 57 58 59 60 "
+        "61 62 63 80 81 82 83 84 85 86 87 88 89 90"};
+    return QString::fromLatin1(lines[page - 1]);
 }
 
 } // namespace design

@@ -4,20 +4,19 @@
 
 #include <QApplication>
 #include <QtTest>
+#include <cmath>
 #include <string>
 #include <type_traits>
 
 #include "AnswerCodes.h"
 #include "Design.h"
+#include "FormsAccess.h"
 #include "forms/Twips.h"
-#include "forms/qt/Native.h"
 #include "forms/qt/Utf8.h"
-#include "forms/qt/Widgets.h"
 #include "frmAbout.h"
 #include "frmMainVelkaro.h"
 
 using forms::qt::FromUtf8;
-using forms::qt::Widget;
 
 // Texts as the tests compare them, with their contents shown on failure.
 template <> inline char* QTest::toString(const std::string& text) {
@@ -27,11 +26,6 @@ template <> inline char* QTest::toString(const std::string& text) {
 struct frmMainVelkaroTestAccess {
     static std::int16_t Step(const frmMainVelkaro& w) { return w.intStep; }
     static const engine::TextSlots& Candidates(const frmMainVelkaro& w) { return w.aryCandidates; }
-    static const std::string& CardText(const frmMainVelkaro& w, int card) {
-        const std::string* cards[] = {&w.strCard1, &w.strCard2, &w.strCard3, &w.strCard4,
-                                      &w.strCard5};
-        return *cards[card - 1];
-    }
     static void ResetGame(frmMainVelkaro& w) { w.ResetGame(); }
 };
 
@@ -40,29 +34,12 @@ struct frmAboutTestAccess {
     static forms::Timer& Timer(frmAbout& a) { return a.Timer1; }
 };
 
-// A control of a window, by name: its widget, or the forms control itself.
-template <typename T = QWidget> T& Control(const QWidget& window, const char* name) {
-    QWidget* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
-    T* control = nullptr;
-    if (widget) {
-        if constexpr (std::is_base_of_v<QWidget, T>)
-            control = qobject_cast<T*>(widget);
-        else
-            control = dynamic_cast<T*>(forms::qt::ControlOf(*widget));
-    }
-    if (!control)
-        qFatal("no control %s", name);
-    return *control;
-}
-template <typename T = QWidget> T& Control(const forms::Form& window, const char* name) {
-    return Control<T>(Widget(window), name);
-}
-
-// The pixels of a box in twips on this screen.
-inline QRect Pixels(const QRectF& twips) {
-    const forms::PixelRect box = forms::ToPixels(float(twips.left()), float(twips.top()),
-                                                 float(twips.width()), float(twips.height()));
-    return {box.left, box.top, box.width, box.height};
+// The pixels of a box in twips at a logical DPI (the tests' screen has 96, 15
+// twips to the pixel): each edge at round(twips / (1440 / DPI)).
+inline QRect Pixels(const QRectF& twips, double dpi = 96) {
+    const auto px = [dpi](double t) { return int(std::lround(t / (1440.0 / dpi))); };
+    const int x = px(twips.left()), y = px(twips.top());
+    return {x, y, px(twips.left() + twips.width()) - x, px(twips.top() + twips.height()) - y};
 }
 
 // Shows a window and waits until it is on the screen.
@@ -70,6 +47,23 @@ inline void ShowAndWait(forms::Form& window) {
     Widget(window).show();
     if (!QTest::qWaitForWindowExposed(&Widget(window)))
         qFatal("the window was not shown");
+}
+
+// A new main window, as the program opens it at launch, on the screen.
+inline frmMainVelkaro* OpenMain() {
+    auto* window = new frmMainVelkaro;
+    ShowAndWait(*window);
+    return window;
+}
+
+// Which controls of the main window are shown, in a fixed order.
+inline QString Shown(const frmMainVelkaro& window) {
+    QStringList shown;
+    for (const char* name :
+         {"lblMain", "lblQu1", "lblNoList", "cmdYes", "cmdNo", "cmdStart", "cmdWrong"})
+        if (Control<forms::Control>(window, name).Visible())
+            shown << QString::fromLatin1(name);
+    return shown.join(QLatin1Char(' '));
 }
 
 // Answers the seven questions of a page with the bits of an answer code.
@@ -98,42 +92,24 @@ inline int RunUntilEnd(const std::function<void()>& action) {
     return QCoreApplication::exec();
 }
 
-// The About window, as closing a new main window opens it.
-inline frmAbout& OpenAbout() {
-    auto* main = new frmMainVelkaro;
-    Widget(*main).show();
-    main->Close();
+// The About window, as closing a new main window opens it; with its greeting
+// held still from the first moment, where a test aims at it.
+inline frmAbout& OpenAbout(bool greetingStopped = false) {
+    OpenMain()->Close();
     frmAbout& about = frmAbout::Instance();
+    // Before the wait below, in which a tick might move the greeting.
+    if (greetingStopped)
+        frmAboutTestAccess::Timer(about).SetEnabled(false);
     if (!QTest::qWaitForWindowExposed(&Widget(about)))
         qFatal("the About window was not shown");
     return about;
 }
-
-// The About window with its greeting held still, where a test aims at it.
 inline frmAbout& AboutWithGreetingStopped() {
-    frmAbout& about = OpenAbout();
-    frmAboutTestAccess::Timer(about).SetEnabled(false);
-    return about;
+    return OpenAbout(true);
 }
 
 // Closes whatever windows an earlier test left behind.
 inline void DiscardWindows() {
     for (QWidget* window : QApplication::topLevelWidgets())
         delete forms::qt::FormOf(*window);
-}
-
-// What the player reads, as Qt holds it.
-template <typename T> QString Caption(const T& windowOrControl) {
-    return QString::fromStdString(windowOrControl.Caption());
-}
-
-// What the widgets draw, in pixels.
-inline QFont DrawnFont(const forms::Label& label) {
-    return forms::qt::WidgetAs<forms::qt::LabelWidget>(label).DrawnFont();
-}
-inline QRect PictureRect(const forms::CommandButton& button) {
-    return forms::qt::WidgetAs<forms::qt::ButtonWidget>(button).PictureRect();
-}
-inline QRect CaptionRect(const forms::CommandButton& button) {
-    return forms::qt::WidgetAs<forms::qt::ButtonWidget>(button).CaptionRect();
 }

@@ -22,9 +22,8 @@ private slots:
     }
     void closingTheGame_handsOver() {
         QFETCH(int, answers);
-        auto* main = new frmMainVelkaro;
+        frmMainVelkaro* main = OpenMain();
         const QPointer<QWidget> shown = &Widget(*main);
-        ShowAndWait(*main);
         if (answers >= 0) {
             QTest::mouseClick(&Control(*main, "cmdStart"), Qt::LeftButton);
             for (int i = 0; i < answers; ++i)

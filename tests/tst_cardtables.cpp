@@ -22,7 +22,7 @@ namespace {
 
 std::vector<std::string> NumbersOf(const TextSlots& list) {
     std::vector<std::string> numbers;
-    for (std::size_t i = 0; i <= kLastPlayedSlot && list[i] != texts::kBlankMarker; ++i)
+    for (std::size_t i = 0; i <= kLastPlayedSlot && list[i] != " "; ++i)
         numbers.push_back(list[i]);
     return numbers;
 }

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The forms layer: positions in twips read back exactly, centring, and
-// captions drawn where their alignment puts them.
+// captions drawn where their alignment puts them, the focus after a press,
+// and the platform's preparation.
 #include <QtTest>
 
+#include "FormsAccess.h"
+#include "forms/Application.h"
 #include "forms/CommandButton.h"
 #include "forms/Fonts.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
 #include "forms/Twips.h"
-#include "forms/qt/Native.h"
-#include "forms/qt/Widgets.h"
-
-using forms::qt::Widget;
 
 using forms::Label;
 using forms::TextAlignment;
@@ -32,13 +31,6 @@ std::pair<int, int> InkColumns(const forms::Control& control) {
                 last = std::max(last, x);
             }
     return {first, last};
-}
-
-QRect PictureRect(const forms::CommandButton& button) {
-    return forms::qt::WidgetAs<forms::qt::ButtonWidget>(button).PictureRect();
-}
-QRect CaptionRect(const forms::CommandButton& button) {
-    return forms::qt::WidgetAs<forms::qt::ButtonWidget>(button).CaptionRect();
 }
 
 } // namespace
@@ -171,6 +163,61 @@ private slots:
         button.SetCaption("");
         QVERIFY(std::abs(PictureRect(button).center().y() - Widget(button).rect().center().y()) <=
                 1);
+    }
+
+    // A press that hides the focused button and then shows the one that
+    // follows it: the focus goes on to that one once the handler has ended,
+    // not to whatever was shown while the handler ran.
+    void focus_settlesOnTheButtonShownByTheHandler() {
+        forms::Form form(forms::BorderStyle::FixedSingle, 6000, 1500);
+        forms::CommandButton first(form), second(form), third(form);
+        first.Move(0, 0, 1080, 735);
+        second.Move(1200, 0, 1080, 735);
+        third.Move(2400, 0, 1080, 735);
+        second.SetVisible(false);
+        first.Click.Connect([&] {
+            first.SetVisible(false);
+            second.SetVisible(true);
+        });
+        Widget(form).show();
+        QVERIFY(QTest::qWaitForWindowActive(&Widget(form)));
+        first.SetFocus();
+        QCOMPARE(QApplication::focusWidget(), &Widget(first));
+        QTest::keyClick(&Widget(first), Qt::Key_Space);
+        QTRY_COMPARE(QApplication::focusWidget(), &Widget(second));
+        QTest::qWait(50);
+        QCOMPARE(QApplication::focusWidget(), &Widget(second));
+    }
+
+    // Shared-memory images are off on X11 unless whoever starts the program
+    // chose otherwise.
+    void preparePlatform_data() {
+        QTest::addColumn<bool>("set");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("unset") << false << QByteArray() << QByteArray("1");
+        QTest::newRow("set to 0") << true << QByteArray("0") << QByteArray("0");
+        QTest::newRow("set to 1") << true << QByteArray("1") << QByteArray("1");
+    }
+    void preparePlatform() {
+        QFETCH(bool, set);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        const bool wasSet = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+        const QByteArray was = qgetenv("QT_XCB_NO_MITSHM");
+        const auto restore = qScopeGuard([&] {
+            if (wasSet)
+                qputenv("QT_XCB_NO_MITSHM", was);
+            else
+                qunsetenv("QT_XCB_NO_MITSHM");
+        });
+        if (set)
+            qputenv("QT_XCB_NO_MITSHM", before);
+        else
+            qunsetenv("QT_XCB_NO_MITSHM");
+        forms::PreparePlatform();
+        QVERIFY(qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
+        QCOMPARE(qgetenv("QT_XCB_NO_MITSHM"), after);
     }
 };
 

@@ -4,7 +4,6 @@
 #include "TestAccess.h"
 
 #include "AnswerCodes.h"
-#include "Texts.h"
 #include "forms/Twips.h"
 
 using forms::CommandButton;
@@ -37,22 +36,11 @@ struct Screen {
     void Click(forms::Control& button) { QTest::mouseClick(&Widget(button), Qt::LeftButton); }
     void Start() { Click(cmdStart); }
     void Answer(int code) { AnswerSeven(*window, code); }
-    // Which controls are shown, in a fixed order.
-    QString Shown() const {
-        QStringList shown;
-        const std::pair<const char*, const forms::Control*> all[] = {
-            {"lblMain", &lblMain},  {"lblQu1", &lblQu1}, {"lblNoList", &lblNoList},
-            {"cmdYes", &cmdYes},    {"cmdNo", &cmdNo},   {"cmdStart", &cmdStart},
-            {"cmdWrong", &cmdWrong}};
-        for (const auto& [name, control] : all)
-            if (control->Visible())
-                shown << QString::fromLatin1(name);
-        return shown.join(QLatin1Char(' '));
-    }
+    QString Shown() const { return ::Shown(*window); }
 };
 
 QString Title(int page) {
-    return FromUtf8(texts::kPageTitles[std::size_t(page - 1)]);
+    return design::PageTitle(page);
 }
 
 QString Expected(int code) {
@@ -66,10 +54,7 @@ class MainWindowTest : public QObject {
     frmMainVelkaro* window = nullptr;
 
     Screen Open() {
-        window = new frmMainVelkaro;
-        Widget(*window).show();
-        if (!QTest::qWaitForWindowExposed(&Widget(*window)))
-            qFatal("the main window was not shown");
+        window = OpenMain();
         return Screen(window);
     }
 
@@ -80,14 +65,14 @@ private slots:
         Screen s = Open();
         QCOMPARE(Caption(*window), QStringLiteral("Velkaro"));
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
-        QCOMPARE(Caption(s.lblMain), FromUtf8(texts::kInstruction));
-        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kCardQuestion));
+        QCOMPARE(Caption(s.lblMain), design::kInstruction);
+        QCOMPARE(Caption(s.lblQu1), design::kCardQuestion);
         QCOMPARE(Caption(s.lblNoList), QString());
         QCOMPARE(s.lblNoList.FontSize(), 15.75f);
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::RightJustify);
-        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kYes));
-        QCOMPARE(Caption(s.cmdNo), FromUtf8(texts::kNo));
-        QCOMPARE(Caption(s.cmdWrong), FromUtf8(texts::kWrong));
+        QCOMPARE(Caption(s.cmdYes), design::kYes);
+        QCOMPARE(Caption(s.cmdNo), design::kNo);
+        QCOMPARE(Caption(s.cmdWrong), design::kWrong);
         QVERIFY(s.cmdYes.Enabled() && s.cmdNo.Enabled());
         QCOMPARE(s.cmdWrong.Left(), design::kWrongRight);
         QCOMPARE(Access::Step(*window), std::int16_t(0));
@@ -142,11 +127,10 @@ private slots:
         s.Start();
         QCOMPARE(Caption(*window), Title(1));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
-        QCOMPARE(Caption(s.lblNoList),
-                 FromUtf8(texts::kCardTextParts[0][0]) + FromUtf8(texts::kCardTextParts[0][1]));
-        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kCardQuestion));
-        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kYes));
-        QCOMPARE(Caption(s.cmdNo), FromUtf8(texts::kNo));
+        QCOMPARE(Caption(s.lblNoList), design::CardLine(1));
+        QCOMPARE(Caption(s.lblQu1), design::kCardQuestion);
+        QCOMPARE(Caption(s.cmdYes), design::kYes);
+        QCOMPARE(Caption(s.cmdNo), design::kNo);
         QCOMPARE(Access::Step(*window), std::int16_t(0));
         QVERIFY(Access::Candidates(*window)[0].empty());
     }
@@ -154,17 +138,14 @@ private slots:
     void pages_turnWithEachAnswer() {
         Screen s = Open();
         s.Start();
-        const QString blank = QStringLiteral(" ");
-        const QString question[] = {
-            FromUtf8(texts::kCardQuestion),   FromUtf8(texts::kCardQuestion),
-            FromUtf8(texts::kCardQuestion),   FromUtf8(texts::kCardQuestion),
-            FromUtf8(texts::kRange1Question), FromUtf8(texts::kRange2Question)};
+        const QString question[] = {design::kCardQuestion,   design::kCardQuestion,
+                                    design::kCardQuestion,   design::kCardQuestion,
+                                    design::kRange1Question, design::kRange2Question};
         for (int answer = 1; answer <= 6; ++answer) {
             s.Click(answer % 2 ? s.cmdYes : s.cmdNo);
             QCOMPARE(Access::Step(*window), std::int16_t(answer));
             QCOMPARE(Caption(*window), Title(answer + 1));
-            const QString list =
-                answer <= 4 ? QString::fromStdString(Access::CardText(*window, answer + 1)) : blank;
+            const QString list = answer <= 4 ? design::CardLine(answer + 1) : design::kBlank;
             QCOMPARE(Caption(s.lblNoList), list);
             QCOMPARE(Caption(s.lblQu1), question[answer - 1]);
             QCOMPARE(s.lblNoList.FontSize(), 15.75f);
@@ -181,8 +162,8 @@ private slots:
         QCOMPARE(Caption(s.lblNoList), QStringLiteral("37"));
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::Center);
         QCOMPARE(s.lblNoList.FontSize(), 100.0f);
-        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kYourNumberIs));
-        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kCorrect));
+        QCOMPARE(Caption(s.lblQu1), design::kYourNumberIs);
+        QCOMPARE(Caption(s.cmdYes), design::kCorrect);
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdWrong"));
         QCOMPARE(s.cmdWrong.Left(), design::kWrongLeft);
         QCOMPARE(Access::Step(*window), std::int16_t(7));
@@ -193,10 +174,10 @@ private slots:
         s.Start();
         s.Answer(127);
         QCOMPARE(Caption(*window), Title(7));
-        QCOMPARE(Caption(s.lblNoList), FromUtf8(texts::kCheckYourself));
+        QCOMPARE(Caption(s.lblNoList), design::kCheckYourself);
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::Center);
         QCOMPARE(s.lblNoList.FontSize(), 50.0f);
-        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kBack));
+        QCOMPARE(Caption(s.cmdYes), design::kBack);
         QCOMPARE(s.Shown(), QStringLiteral("lblNoList cmdYes"));
         QCOMPARE(s.cmdWrong.Left(), design::kWrongLeft);
     }
@@ -212,11 +193,11 @@ private slots:
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
         QCOMPARE(Access::Step(*window), std::int16_t(0));
         QVERIFY(!s.cmdYes.Enabled() && !s.cmdNo.Enabled());
-        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kCorrect));
+        QCOMPARE(Caption(s.cmdYes), design::kCorrect);
         QCOMPARE(Caption(s.lblNoList), QStringLiteral("37"));
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::RightJustify);
         QCOMPARE(s.lblNoList.FontSize(), 16.0f);
-        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kCardQuestionAfterReset));
+        QCOMPARE(Caption(s.lblQu1), design::kCardQuestionAfterReset);
         const engine::TextSlots& candidates = Access::Candidates(*window);
         for (std::size_t i = 0; i <= 45; ++i)
             QCOMPARE(candidates[i], std::string(" "));
@@ -225,8 +206,8 @@ private slots:
         s.Start();
         QCOMPARE(Caption(*window), Title(1));
         QVERIFY(s.cmdYes.Enabled() && s.cmdNo.Enabled());
-        QCOMPARE(Caption(s.cmdYes), FromUtf8(texts::kYes));
-        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kCardQuestionAfterReset));
+        QCOMPARE(Caption(s.cmdYes), design::kYes);
+        QCOMPARE(Caption(s.lblQu1), design::kCardQuestionAfterReset);
         QCOMPARE(s.lblNoList.FontSize(), 16.0f);
         s.Click(s.cmdNo);
         QCOMPARE(Access::Step(*window), std::int16_t(1));
@@ -243,7 +224,7 @@ private slots:
                 s.Answer(code);
                 const QString expected = Expected(code);
                 const QString shown = Caption(s.lblNoList);
-                QVERIFY2(shown == (expected.isEmpty() ? FromUtf8(texts::kCheckYourself) : expected),
+                QVERIFY2(shown == (expected.isEmpty() ? design::kCheckYourself : expected),
                          qPrintable(QStringLiteral("code %1, game %2").arg(code).arg(game)));
                 QCOMPARE(s.cmdWrong.Visible(), !expected.isEmpty());
                 s.Click(s.cmdYes);
@@ -262,7 +243,7 @@ private slots:
         QVERIFY(!Widget(s.cmdStart).accessibleName().isEmpty());
         s.Answer(0);
         QCOMPARE(Widget(s.lblNoList).accessibleName(), QStringLiteral("0"));
-        QCOMPARE(Widget(s.cmdYes).accessibleName(), FromUtf8(texts::kCorrect));
+        QCOMPARE(Widget(s.cmdYes).accessibleName(), design::kCorrect);
     }
 
     // The keyboard alone plays: the focus is on a shown button after every
@@ -284,10 +265,10 @@ private slots:
         }
         // Start is hidden: a key sent to it does nothing.
         QTest::keyClick(&Widget(s.cmdStart), Qt::Key_Space);
-        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kRange2Question));
+        QCOMPARE(Caption(s.lblQu1), design::kRange2Question);
         QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
         QCOMPARE(s.Shown(), QStringLiteral("lblNoList cmdYes"));
-        QCOMPARE(Caption(s.lblNoList), FromUtf8(texts::kCheckYourself));
+        QCOMPARE(Caption(s.lblNoList), design::kCheckYourself);
         QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdStart"));
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
 
@@ -307,7 +288,7 @@ private slots:
 
         QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
-        QCOMPARE(Caption(s.lblQu1), FromUtf8(texts::kCardQuestionAfterReset));
+        QCOMPARE(Caption(s.lblQu1), design::kCardQuestionAfterReset);
     }
 
     // The blue and red texts stand on the desktop's button face where they
@@ -316,6 +297,9 @@ private slots:
     void background_readableOnEveryPalette_data() {
         QTest::addColumn<QColor>("face");
         QTest::addColumn<QColor>("background");
+        // Red reads on black (5.3:1) and near-black (4.2:1), blue does not (2.4:1, 1.9:1).
+        QTest::newRow("black") << QColor(0, 0, 0) << QColor(240, 240, 240);
+        QTest::newRow("near black") << QColor(30, 30, 30) << QColor(240, 240, 240);
         QTest::newRow("dark grey") << QColor(66, 66, 69) << QColor(240, 240, 240);
         QTest::newRow("mid grey") << QColor(200, 200, 200) << QColor(240, 240, 240);
         QTest::newRow("light grey") << QColor(230, 230, 230) << QColor(230, 230, 230);

@@ -20,7 +20,6 @@
 #include <random>
 
 #include "AnswerCodes.h"
-#include "Texts.h"
 #include "forms/Twips.h"
 
 using forms::CommandButton;
@@ -41,7 +40,7 @@ long long FromEnvironment(const char* name, long long fallback) {
 }
 
 bool IsCandidateText(const std::string& slot) {
-    if (slot.empty() || slot == texts::kBlankMarker)
+    if (slot.empty() || slot == " ")
         return true;
     if (slot.size() > 2 || (slot.size() == 2 && slot[0] == '0'))
         return false;
@@ -131,8 +130,7 @@ private:
     // A fresh main window, as the program opens it at launch.
     void Launch() {
         DiscardWindows();
-        window_ = new frmMainVelkaro;
-        ShowAndWait(*window_);
+        window_ = OpenMain();
         c_ = {&Control<Label>(*window_, "lblMain"),
               &Control<Label>(*window_, "lblQu1"),
               &Control<Label>(*window_, "lblNoList"),
@@ -266,18 +264,6 @@ private:
         Launch();
     }
 
-    QString Shown() const {
-        QStringList shown;
-        const std::pair<const char*, const forms::Control*> all[] = {
-            {"lblMain", c_.lblMain},  {"lblQu1", c_.lblQu1}, {"lblNoList", c_.lblNoList},
-            {"cmdYes", c_.cmdYes},    {"cmdNo", c_.cmdNo},   {"cmdStart", c_.cmdStart},
-            {"cmdWrong", c_.cmdWrong}};
-        for (const auto& [name, control] : all)
-            if (control->Visible())
-                shown << QString::fromLatin1(name);
-        return shown.join(QLatin1Char(' '));
-    }
-
     // The first broken rule, or an empty text.
     QString Check() {
         if (!fault_.isEmpty())
@@ -313,7 +299,7 @@ private:
                 return QStringLiteral("%1 is shown but disabled")
                     .arg(QString::fromStdString(button->Name()));
 
-        const QString shown = Shown();
+        const QString shown = Shown(*window_);
         const QString caption = Caption(*window_);
         const QString list = Caption(*c_.lblNoList);
         const QString question = Caption(*c_.lblQu1);
@@ -332,31 +318,28 @@ private:
                 return QStringLiteral("page %1 shows %2").arg(page).arg(shown);
             if (step != page - 1)
                 return QStringLiteral("intStep %1 on page %2").arg(step).arg(page);
-            if (caption != FromUtf8(texts::kPageTitles[std::size_t(page - 1)]))
+            if (caption != design::PageTitle(page))
                 return QStringLiteral("page %1 is titled %2").arg(page).arg(caption);
-            const QString expectedList =
-                page <= 5 ? QString::fromStdString(Access::CardText(*window_, page))
-                          : FromUtf8(texts::kBlankMarker);
+            const QString expectedList = page <= 5 ? design::CardLine(page) : design::kBlank;
             if (list != expectedList)
                 return QStringLiteral("page %1 lists \"%2\"").arg(page).arg(list);
-            const QString expectedQuestion = page == 6   ? FromUtf8(texts::kRange1Question)
-                                             : page == 7 ? FromUtf8(texts::kRange2Question)
-                                             : model_.reset
-                                                 ? FromUtf8(texts::kCardQuestionAfterReset)
-                                                 : FromUtf8(texts::kCardQuestion);
+            const QString expectedQuestion = page == 6      ? design::kRange1Question
+                                             : page == 7    ? design::kRange2Question
+                                             : model_.reset ? design::kCardQuestionAfterReset
+                                                            : design::kCardQuestion;
             return expect(question == expectedQuestion,
                           QStringLiteral("page %1 asks \"%2\"").arg(page).arg(question));
         }
         case Model::Where::Result: {
             if (step != 7)
                 return QStringLiteral("intStep %1 on the result").arg(step);
-            if (caption != FromUtf8(texts::kPageTitles[6]))
+            if (caption != design::PageTitle(7))
                 return QStringLiteral("the result is titled %1").arg(caption);
             const QString number = QString::fromStdString(answer_codes::NumberNamed(model_.code));
             if (number.isEmpty()) {
                 if (shown != QLatin1String("lblNoList cmdYes"))
                     return QStringLiteral("the check-yourself screen shows %1").arg(shown);
-                return expect(list == FromUtf8(texts::kCheckYourself),
+                return expect(list == design::kCheckYourself,
                               QStringLiteral("answers %1 show \"%2\", not check-yourself")
                                   .arg(model_.code)
                                   .arg(list));

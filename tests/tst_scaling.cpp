@@ -19,7 +19,6 @@
 #include <cmath>
 #include <optional>
 
-#include "Texts.h"
 #include "forms/Frame.h"
 #include "forms/Twips.h"
 
@@ -63,10 +62,6 @@ int Px(double twips) {
 }
 double Twips(int pixels) {
     return pixels * (1440.0 / Screen().dpi);
-}
-QRect PxBox(const QRectF& twips) {
-    const int x = Px(twips.left()), y = Px(twips.top());
-    return {x, y, Px(twips.left() + twips.width()) - x, Px(twips.top() + twips.height()) - y};
 }
 
 // The window as drawn on this screen, in device pixels.
@@ -138,7 +133,7 @@ Ink InkIn(const QImage& image, const QRect& area, QRgb background) {
     return ink;
 }
 
-QString Describe(const QRect& r) {
+QString Describe(const QRectF& r) {
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
@@ -193,12 +188,9 @@ void Save(const QImage& image, const QString& what) {
         qWarning("could not save %s", qPrintable(file));
 }
 
-frmMainVelkaro* OpenMain() {
-    auto* window = new frmMainVelkaro;
-    Widget(*window).show();
-    if (!QTest::qWaitForWindowExposed(&Widget(*window)))
-        qFatal("the main window was not shown");
-    // Out of the way of the Wrong button.
+// A main window with the pointer out of the way of the Wrong button.
+frmMainVelkaro* OpenMainPointerAside() {
+    frmMainVelkaro* window = OpenMain();
     QTest::mouseMove(&Widget(*window), QPoint(Widget(*window).width() - 2, 2));
     return window;
 }
@@ -211,7 +203,7 @@ void CheckDesign(const forms::Form& window, const QString& name, const QRectF& b
     QVERIFY(control);
     QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), box);
     const QPoint origin = widget.parentWidget()->contentsRect().topLeft();
-    QCOMPARE(widget.geometry(), PxBox(box).translated(origin));
+    QCOMPARE(widget.geometry(), Pixels(box, Screen().dpi).translated(origin));
 }
 
 } // namespace
@@ -242,23 +234,23 @@ private slots:
     void mainWindow_design() {
         QFETCH(QString, name);
         QFETCH(QRectF, box);
-        frmMainVelkaro* window = OpenMain();
+        frmMainVelkaro* window = OpenMainPointerAside();
         QCOMPARE(Widget(*window).size(), QSize(Px(6000), Px(4545)));
         CheckDesign(*window, name, box);
     }
 
     // The Wrong button's two places in pixels, on this screen.
     void wrongButton_jumpsInPixels() {
-        frmMainVelkaro* window = OpenMain();
+        frmMainVelkaro* window = OpenMainPointerAside();
         Play(*window, 0);
         auto& wrong = Control<CommandButton>(*window, "cmdWrong");
         const QRectF left = design::WrongButtonAt(design::kWrongLeft);
         const QRectF right = design::WrongButtonAt(design::kWrongRight);
         QCOMPARE(wrong.Left(), design::kWrongLeft);
-        QCOMPARE(Widget(wrong).geometry(), PxBox(left));
-        QTest::mouseMove(&Widget(*window), PxBox(left).center());
+        QCOMPARE(Widget(wrong).geometry(), Pixels(left, Screen().dpi));
+        QTest::mouseMove(&Widget(*window), Pixels(left, Screen().dpi).center());
         QCOMPARE(wrong.Left(), design::kWrongRight);
-        QCOMPARE(Widget(wrong).geometry(), PxBox(right));
+        QCOMPARE(Widget(wrong).geometry(), Pixels(right, Screen().dpi));
     }
 
     void about_design_data() {
@@ -285,7 +277,7 @@ private slots:
     void windows_centred() {
         QFETCH(bool, about);
         forms::Form* form =
-            about ? static_cast<forms::Form*>(&AboutWithGreetingStopped()) : OpenMain();
+            about ? static_cast<forms::Form*>(&AboutWithGreetingStopped()) : OpenMainPointerAside();
         const QRect outer = Widget(*form).frameGeometry();
         const double outerWidth = Twips(outer.width());
         const double outerHeight = Twips(outer.height());
@@ -315,7 +307,7 @@ private slots:
 
     // The instruction: whole inside its label.
     void startScreen_notCut() {
-        frmMainVelkaro* window = OpenMain();
+        frmMainVelkaro* window = OpenMainPointerAside();
         const QImage image = Drawn(*window);
         Save(image, QStringLiteral("start"));
         auto& label = Control<Label>(*window, "lblMain");
@@ -328,7 +320,7 @@ private slots:
     // In the faces it was laid out for, the instruction fills its label's two
     // lines (another face may draw it smaller to keep it whole).
     void startScreen_twoLines() {
-        frmMainVelkaro* window = OpenMain();
+        frmMainVelkaro* window = OpenMainPointerAside();
         auto& label = Control<Label>(*window, "lblMain");
         const qreal line = QFontMetricsF(DrawnFont(label)).height();
         QVERIFY2(Widget(label).height() < 3 * line, "the label has room for more than two lines");
@@ -347,7 +339,7 @@ private slots:
     void cardPages_notCut() {
         QFETCH(int, page);
         QFETCH(bool, afterReset);
-        frmMainVelkaro* window = OpenMain();
+        frmMainVelkaro* window = OpenMainPointerAside();
         if (afterReset) {
             Play(*window, 37);
             QTest::mouseClick(&Control(*window, "cmdYes"), Qt::LeftButton);
@@ -356,8 +348,7 @@ private slots:
         for (int i = 1; i < page; ++i)
             QTest::mouseClick(&Control(*window, "cmdYes"), Qt::LeftButton);
         auto& list = Control<Label>(*window, "lblNoList");
-        const auto& parts = texts::kCardTextParts[std::size_t(page - 1)];
-        QCOMPARE(Caption(list), FromUtf8(parts[0]) + FromUtf8(parts[1]));
+        QCOMPARE(Caption(list), design::CardLine(page));
         QCOMPARE(list.FontSize(), afterReset ? 16.0f : 15.75f);
         const QString tooLong = TooLong(list);
         QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong));
@@ -379,13 +370,12 @@ private slots:
     }
     void rangePages_notCut() {
         QFETCH(int, page);
-        frmMainVelkaro* window = OpenMain();
+        frmMainVelkaro* window = OpenMainPointerAside();
         QTest::mouseClick(&Control(*window, "cmdStart"), Qt::LeftButton);
         for (int i = 1; i < page; ++i)
             QTest::mouseClick(&Control(*window, "cmdNo"), Qt::LeftButton);
         auto& question = Control<Label>(*window, "lblQu1");
-        QCOMPARE(Caption(question),
-                 FromUtf8(page == 6 ? texts::kRange1Question : texts::kRange2Question));
+        QCOMPARE(Caption(question), page == 6 ? design::kRange1Question : design::kRange2Question);
         const qreal advance =
             QFontMetricsF(DrawnFont(question)).horizontalAdvance(Caption(question));
         QVERIFY2(advance <= Widget(question).width(),
@@ -408,12 +398,12 @@ private slots:
         QTest::newRow("37") << 37 << QStringLiteral("37");
         QTest::newRow("88") << 88 << QStringLiteral("88");
         QTest::newRow("90") << 93 << QStringLiteral("90");
-        QTest::newRow("check yourself") << 127 << FromUtf8(texts::kCheckYourself);
+        QTest::newRow("check yourself") << 127 << design::kCheckYourself;
     }
     void result_notCut() {
         QFETCH(int, code);
         QFETCH(QString, shown);
-        frmMainVelkaro* window = OpenMain();
+        frmMainVelkaro* window = OpenMainPointerAside();
         Play(*window, code);
         auto& list = Control<Label>(*window, "lblNoList");
         QCOMPARE(Caption(list), shown);
@@ -454,7 +444,7 @@ private slots:
     void buttons_pictureClearOfCaption() {
         QFETCH(QString, name);
         QFETCH(QString, picture);
-        frmMainVelkaro* window = OpenMain();
+        frmMainVelkaro* window = OpenMainPointerAside();
         auto& button = Control<CommandButton>(*window, qPrintable(name));
         const QImage source = QImage(picture).convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!source.isNull());
@@ -473,16 +463,9 @@ private slots:
         const qreal sy = qreal(place.height()) / source.height();
         const QRectF shown(place.x() + left * sx, place.y() + top * sy, (right - left) * sx,
                            (bottom - top) * sy);
-        const auto describe = [](const QRectF& r) {
-            return QStringLiteral("%1,%2 %3x%4")
-                .arg(r.x())
-                .arg(r.y())
-                .arg(r.width())
-                .arg(r.height());
-        };
         QVERIFY2(QRectF(Widget(button).rect()).contains(shown),
-                 qPrintable(describe(shown) + QStringLiteral(" outside ") +
-                            describe(QRectF(Widget(button).rect()))));
+                 qPrintable(Describe(shown) + QStringLiteral(" outside ") +
+                            Describe(QRectF(Widget(button).rect()))));
         if (Caption(button).isEmpty())
             return;
         // The caption as drawn: centred in its box, from the top.
@@ -493,11 +476,11 @@ private slots:
             metrics.tightBoundingRect(Caption(button))
                 .translated(box.x() + (box.width() - advance) / 2, box.y() + metrics.ascent());
         QVERIFY2(QRectF(Widget(button).rect()).contains(caption),
-                 qPrintable(describe(caption) + QStringLiteral(" outside ") +
-                            describe(QRectF(Widget(button).rect()))));
+                 qPrintable(Describe(caption) + QStringLiteral(" outside ") +
+                            Describe(QRectF(Widget(button).rect()))));
         QVERIFY2(!shown.intersects(caption),
                  qPrintable(QStringLiteral("picture at %1, caption at %2")
-                                .arg(describe(shown), describe(caption))));
+                                .arg(Describe(shown), Describe(caption))));
     }
 
     void about_notCut_data() {

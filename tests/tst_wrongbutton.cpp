@@ -23,8 +23,7 @@ class WrongButtonTest : public QObject {
 
 private slots:
     void init() {
-        window = new frmMainVelkaro;
-        Widget(*window).show();
+        window = OpenMain();
         QVERIFY(QTest::qWaitForWindowActive(&Widget(*window)));
         yes = &Control<CommandButton>(*window, "cmdYes");
         wrong = &Control<CommandButton>(*window, "cmdWrong");

@@ -17,17 +17,14 @@
 #include <QXmlStreamReader>
 
 #include "picture_compare.h"
+#include "vga_palette.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
 
-// The 16 colours of the VGA palette.
-constexpr std::array<QRgb, 16> vgaPalette = {
-    0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080, 0xff008080, 0xffc0c0c0,
-    0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff,
-};
+using velkaro::pictures::vgaPalette;
 
 constexpr QRgb green = 0xff008000, purple = 0xff800080, lightGrey = 0xffc0c0c0, grey = 0xff808080,
                red = 0xffff0000, lime = 0xff00ff00, blue = 0xff0000ff, cyan = 0xff00ffff,

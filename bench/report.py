@@ -1,0 +1,79 @@
+# SPDX-License-Identifier: MIT
+"""bench/run's tables: report.py startup WORK RUNS NAME... (WORK/startup-<round>.json from hyperfine,
+WORK/probe.log; the game first, the yardstick last) or report.py answers ANSWERS.csv (Qt Test's)."""
+import csv, json, sys
+from statistics import median
+
+START_TARGET, MEMORY_TARGET, PAINT_TARGET = 1.05, 1.03, 2
+
+
+def startup(work, rounds, names):
+    # Each round ran each program once, in turn, each after a warm-up run.
+    results = [json.load(open(f"{work}/startup-{r}.json"))["results"]
+               for r in range(1, rounds + 1)]
+    probes = [json.loads(line) for line in open(f"{work}/probe.log")]
+    series = []
+    for i, name in enumerate(names):
+        times = [round_[i]["times"][0] * 1e3 for round_ in results]
+        program = results[0][i]["command"].split()[-1].rsplit("/", 1)[-1]
+        lines = [p for p in probes if p["program"] == program][1::2]
+        runs = []
+        for p, total in zip(lines, times):
+            loaded = total - p["frame_ms"]
+            runs.append(dict(p, first_frame_ms=total, loaded_ms=loaded,
+                             **{k: loaded + p[k] for k in
+                                ("qapplication_ms", "first_expose_ms", "first_paint_ms")}))
+        series.append((name, times, runs))
+    med = [{k: median(r[k] for r in runs) for k in runs[0] if k not in ("program", "window")}
+           for _, _, runs in series]
+    game, last = med[0], med[-1]
+    ratio = lambda key, ref: game[key] / ref[key] if ref[key] else 0
+    print(f"Start-up to the first frame, {rounds} runs each, alternating, each after an uncounted "
+          "warm-up run")
+    print("  method: LD_PRELOAD probe in the unchanged programs, which ends them at the end of the\n"
+          "  window's first Expose (painted, flushed, X round trip); hyperfine times exec to exit")
+    head = "".join(f" {n:>12}" for n in names) + "".join(f" {names[0] + '/' + n:>11}"
+                                                          for n in names[1:])
+    print(f"  {'median':<26}{head}")
+
+    def row(label, key, fmt):
+        cells = "".join(f" {fmt % m[key]:>12}" for m in med)
+        print(f"  {label:<26}{cells}" + "".join(f" {ratio(key, m):10.2f}x" for m in med[1:]))
+
+    row("first frame", "first_frame_ms", "%.1f ms")
+    print(f"  {'  min-max':<26}" + "".join(
+        f" {'%.0f-%.0f' % (min(t), max(t)):>12}" for _, t, _ in series))
+    row("  libraries loaded", "loaded_ms", "%.1f ms")
+    row("  QApplication being made", "qapplication_ms", "%.1f ms")
+    row("  first Expose arrives", "first_expose_ms", "%.1f ms")
+    row("  first paint event", "first_paint_ms", "%.1f ms")
+    row("  paint events in frame", "paint_events", "%.0f")
+    row("    of the window itself", "window_paint_events", "%.0f")
+    row("  X requests sent", "x_requests", "%.0f")
+    print("Peak resident memory at the first frame, median")
+    row("VmHWM", "vmhwm_kb", "%.0f kB")
+    print("  window sizes: " + " ".join(f"{n} {runs[0]['window']}" for n, _, runs in series)
+          + " pixels")
+    met = lambda ok: "MET" if ok else "MISSED"
+    ratios = lambda key: "; ".join(f"{ratio(key, m):.2f}x of {n}"
+                                   for n, m in reversed(list(zip(names[1:], med[1:]))))
+    print(f"Target start-up within {START_TARGET:.2f}x of {names[-1]}: "
+          f"{met(ratio('first_frame_ms', last) <= START_TARGET)} ({ratios('first_frame_ms')})")
+    print(f"Target at most {PAINT_TARGET} paint events before the first frame: "
+          f"{met(game['paint_events'] <= PAINT_TARGET)} ({game['paint_events']:.0f}; "
+          f"{names[-1]} {last['paint_events']:.0f})")
+    print(f"Target memory within {MEMORY_TARGET:.2f}x of {names[-1]}: "
+          f"{met(ratio('vmhwm_kb', last) <= MEMORY_TARGET)} ({ratios('vmhwm_kb')})")
+
+
+def answers(results):
+    print("Answer handling: whole games by mouse clicks (QBENCHMARK, one game of 9 presses per iteration)")
+    for function, tag, metric, value, total, iterations in csv.reader(open(results)):
+        print(f"  {tag:<28} {float(value) * 1e3 / 9:8.1f} us per press "
+              f"({float(value):.2f} {metric} per game, {iterations} games)")
+
+
+if sys.argv[1] == "startup":
+    startup(sys.argv[2], int(sys.argv[3]), sys.argv[4:])
+else:
+    answers(sys.argv[2])
