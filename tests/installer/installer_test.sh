@@ -233,11 +233,12 @@ expect_installed() { # windows folder, HKCU|HKLM, version
         "$(reg_string "\"$folder\\uninstall.exe\"")"
     expect_equal "NoModify" "$(reg_value "$hive" "$uninstall_key" NoModify)" dword:00000001
     expect_equal "NoRepair" "$(reg_value "$hive" "$uninstall_key" NoRepair)" dword:00000001
-    # EstimatedSize in kB: the folder's files, at least the program's.
+    # EstimatedSize in kB: the folder's files, at least the program's there.
     local size kb
     size=$(reg_value "$hive" "$uninstall_key" EstimatedSize)
     kb=$((16#${size#dword:}))
-    ((kb >= $(stat -c %s "$VELKARO_EXE") / 1024 && kb <= $(du -sk "$(unix_path "$folder")" | cut -f1) + 4)) ||
+    ((kb >= $(stat -c %s "$(unix_path "$folder")/$name.exe") / 1024 &&
+        kb <= $(du -sk "$(unix_path "$folder")" | cut -f1) + 4)) ||
         fail "EstimatedSize $kb kB does not fit the folder"
     if [ "$hive" = HKCU ]; then
         start_menu="$profile\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs"

@@ -1,11 +1,41 @@
 // SPDX-License-Identifier: MIT
-// Positions in twips as the windows set them, and the centring rule; the
-// same on every platform.
+// Positions in twips as the windows set them, their pixels, and the centring
+// rule; the same on every platform.
+#include <cmath>
+
 #include "Control.h"
 #include "Form.h"
 #include "Twips.h"
 
 namespace forms {
+
+namespace {
+
+int Round(float value) {
+    return static_cast<int>(std::lround(value));
+}
+
+} // namespace
+
+int ToPixelsX(float twips) {
+    return Round(twips / TwipsPerPixelX());
+}
+int ToPixelsY(float twips) {
+    return Round(twips / TwipsPerPixelY());
+}
+
+PixelRect ToPixels(float left, float top, float width, float height) {
+    const int x = ToPixelsX(left);
+    const int y = ToPixelsY(top);
+    return {x, y, ToPixelsX(left + width) - x, ToPixelsY(top + height) - y};
+}
+
+float ToTwipsX(int pixels) {
+    return static_cast<float>(pixels) * TwipsPerPixelX();
+}
+float ToTwipsY(int pixels) {
+    return static_cast<float>(pixels) * TwipsPerPixelY();
+}
 
 void Control::SetLeft(float twips) {
     left_ = twips;

@@ -18,10 +18,6 @@ const QScreen* Screen() {
     return QGuiApplication::primaryScreen();
 }
 
-int Round(float value) {
-    return static_cast<int>(std::lround(value));
-}
-
 // Twips per pixel at a resolution a screen reports, which may be zero or not a number when the
 // scale settings are broken.
 float TwipsPerPixel(qreal dotsPerInch) {
@@ -46,26 +42,6 @@ float TwipsPerPixelX() {
 float TwipsPerPixelY() {
     const QScreen* screen = Screen();
     return screen ? TwipsPerPixel(screen->logicalDotsPerInchY()) : kDefaultTwipsPerPixel;
-}
-
-int ToPixelsX(float twips) {
-    return Round(twips / TwipsPerPixelX());
-}
-int ToPixelsY(float twips) {
-    return Round(twips / TwipsPerPixelY());
-}
-
-PixelRect ToPixels(float left, float top, float width, float height) {
-    const int x = ToPixelsX(left);
-    const int y = ToPixelsY(top);
-    return {x, y, ToPixelsX(left + width) - x, ToPixelsY(top + height) - y};
-}
-
-float ToTwipsX(int pixels) {
-    return static_cast<float>(pixels) * TwipsPerPixelX();
-}
-float ToTwipsY(int pixels) {
-    return static_cast<float>(pixels) * TwipsPerPixelY();
 }
 
 float ScreenWidth() {

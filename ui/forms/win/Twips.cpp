@@ -3,8 +3,6 @@
 // reads as a DPI-aware one (see the application manifest).
 #include "forms/Twips.h"
 
-#include <cmath>
-
 #include "Native.h"
 
 namespace forms {
@@ -12,10 +10,6 @@ namespace forms {
 namespace {
 
 constexpr float kTwipsPerInch = 1440.0f;
-
-int Round(float value) {
-    return static_cast<int>(std::lround(value));
-}
 
 } // namespace
 
@@ -37,28 +31,6 @@ float TwipsPerPixelX() {
 
 float TwipsPerPixelY() {
     return kTwipsPerInch / static_cast<float>(win::Dpi());
-}
-
-int ToPixelsX(float twips) {
-    return Round(twips / TwipsPerPixelX());
-}
-
-int ToPixelsY(float twips) {
-    return Round(twips / TwipsPerPixelY());
-}
-
-PixelRect ToPixels(float left, float top, float width, float height) {
-    const int x = ToPixelsX(left);
-    const int y = ToPixelsY(top);
-    return {x, y, ToPixelsX(left + width) - x, ToPixelsY(top + height) - y};
-}
-
-float ToTwipsX(int pixels) {
-    return static_cast<float>(pixels) * TwipsPerPixelX();
-}
-
-float ToTwipsY(int pixels) {
-    return static_cast<float>(pixels) * TwipsPerPixelY();
 }
 
 float ScreenWidth() {
