@@ -112,6 +112,35 @@ bool Clicked(NativeWidget& native, UINT message, LPARAM lParam) {
     return PtInRect(&client, at) && !win::Ended();
 }
 
+// What a window and a frame do alike: paint their face, with what they hold
+// drawn on it, and take clicks. True when the message was one of those.
+bool Surface(NativeWidget& native, UINT message, LPARAM lParam, const Event<>& click,
+             LRESULT& result) {
+    result = 0;
+    switch (message) {
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(native.hwnd, &paint);
+        win::PaintContainer(native, dc, POINT{0, 0}, paint.rcPaint);
+        EndPaint(native.hwnd, &paint);
+        return true;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+        if (Clicked(native, message, lParam))
+            click.Raise();
+        return true;
+    case WM_CAPTURECHANGED:
+        native.pressed = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
 LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* native = static_cast<NativeWidget*>(
@@ -124,26 +153,10 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     if (!form)
         return DefWindowProcW(hwnd, message, wParam, lParam);
     LRESULT result = 0;
-    if (win::ContainerMessage(hwnd, message, wParam, lParam, result))
+    if (win::ContainerMessage(hwnd, message, wParam, lParam, result) ||
+        Surface(*native, message, lParam, form->Click, result))
         return result;
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
-        win::PaintContainer(*native, dc, POINT{0, 0}, paint.rcPaint);
-        EndPaint(hwnd, &paint);
-        return 0;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-        if (Clicked(*native, message, lParam))
-            form->Click.Raise();
-        return 0;
-    case WM_CAPTURECHANGED:
-        native->pressed = false;
-        return 0;
     case WM_CHAR:
         win::KeyTyped(*form, static_cast<wchar_t>(wParam));
         return 0;
@@ -190,29 +203,9 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     if (!native || !native->control)
         return DefWindowProcW(hwnd, message, wParam, lParam);
     LRESULT result = 0;
-    if (win::ContainerMessage(hwnd, message, wParam, lParam, result))
+    if (win::ContainerMessage(hwnd, message, wParam, lParam, result) ||
+        Surface(*native, message, lParam, static_cast<Frame&>(*native->control).Click, result))
         return result;
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
-        win::PaintContainer(*native, dc, POINT{0, 0}, paint.rcPaint);
-        EndPaint(hwnd, &paint);
-        return 0;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-        if (Clicked(*native, message, lParam))
-            static_cast<Frame&>(*native->control).Click.Raise();
-        return 0;
-    case WM_CAPTURECHANGED:
-        native->pressed = false;
-        return 0;
-    default:
-        break;
-    }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
