@@ -12,10 +12,13 @@ def startup(work, rounds, names):
     results = [json.load(open(f"{work}/startup-{r}.json"))["results"]
                for r in range(1, rounds + 1)]
     probes = [json.loads(line) for line in open(f"{work}/probe.log")]
+    # The first round ran the programs in the order of the names; the others began elsewhere.
+    commands = [result["command"] for result in results[0]]
     series = []
-    for i, name in enumerate(names):
-        times = [round_[i]["times"][0] * 1e3 for round_ in results]
-        program = results[0][i]["command"].split()[-1].rsplit("/", 1)[-1]
+    for name, command in zip(names, commands):
+        times = [next(r for r in round_ if r["command"] == command)["times"][0] * 1e3
+                 for round_ in results]
+        program = command.split()[-1].rsplit("/", 1)[-1]
         lines = [p for p in probes if p["program"] == program][1::2]
         runs = []
         for p, total in zip(lines, times):
