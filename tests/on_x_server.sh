@@ -23,15 +23,22 @@ finish() {
 }
 trap finish EXIT
 
+# Waits up to 10 s, while the program started last still runs, for a file
+# test (-s FILE: written to, -e FILE: made) to hold; shows its log if it ends.
+wait_for() { # test, file, name, log
+    for _ in $(seq 100); do
+        test "$1" "$2" && return 0
+        kill -0 "${pids[0]}" 2>/dev/null || { cat "$4" >&2; exit 1; }
+        sleep 0.1
+    done
+    echo "on_x_server: $3 did not start" >&2
+    exit 1
+}
+
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp \
     3>"$work/display" 2>"$work/xvfb.log" &
 pids=("$!")
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "${pids[0]}" 2>/dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "on_x_server: Xvfb did not start" >&2; exit 1; }
+wait_for -s "$work/display" Xvfb "$work/xvfb.log"
 mkdir -m 700 "$work/runtime"
 export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb HOME="$work" \
     XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
@@ -44,12 +51,7 @@ openbox)
     # and answers from the first request on.
     openbox --sm-disable --startup "touch $work/wm-ready" >"$work/wm.log" 2>&1 &
     pids=("$!" "${pids[@]}")
-    for _ in $(seq 100); do
-        [ -e "$work/wm-ready" ] && break
-        kill -0 "${pids[0]}" 2>/dev/null || { cat "$work/wm.log" >&2; exit 1; }
-        sleep 0.1
-    done
-    [ -e "$work/wm-ready" ] || { echo "on_x_server: $wm did not start" >&2; exit 1; }
+    wait_for -e "$work/wm-ready" "$wm" "$work/wm.log"
     export VELKARO_TEST_WINDOW_MANAGER=$wm
     ;;
 *)

@@ -4,20 +4,12 @@
 // Not for window code.
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "WinForms.h"
+#include "WinForms.h" // and <windows.h>, as the layer includes it
 #include "forms/Types.h"
 
 namespace forms {
