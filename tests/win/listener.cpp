@@ -17,6 +17,9 @@
 #include <cwchar>
 #include <string>
 
+// The import library of oleacc has a symbol IID_IAccessible of its own (a thunk, not the GUID):
+// the interface's identity comes from its declaration instead.
+
 namespace {
 
 std::string Utf8(const wchar_t* text) {
@@ -68,8 +71,15 @@ void Say(const std::string& line) {
     std::fflush(stdout);
 }
 
+// The process listened to; every process's events are hooked, as screen readers hook them.
+DWORD gProcess = 0;
+
 void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG objectId, LONG childId, DWORD,
                     DWORD) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != gProcess)
+        return;
     IAccessible* object = nullptr;
     VARIANT child{};
     if (FAILED(AccessibleObjectFromEvent(hwnd, static_cast<DWORD>(objectId),
@@ -88,12 +98,13 @@ void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG objectId, LONG c
 }
 
 int Listen(DWORD process) {
+    gProcess = process;
     const DWORD flags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
     HWINEVENTHOOK focus =
-        SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, Heard, process, 0, flags);
+        SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, Heard, 0, 0, flags);
     HWINEVENTHOOK live =
         SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
-                        Heard, process, 0, flags);
+                        Heard, 0, 0, flags);
     if (!focus || !live)
         return 1;
     Say("ready");
@@ -109,11 +120,14 @@ int ReadWindows(int count, wchar_t** handles) {
     for (int i = 0; i < count; ++i) {
         const auto hwnd = reinterpret_cast<HWND>(std::wcstoull(handles[i], nullptr, 16));
         IAccessible* object = nullptr;
-        if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
-                                              IID_IAccessible,
-                                              reinterpret_cast<void**>(&object))) ||
-            !object) {
-            Say("none");
+        const HRESULT found =
+            AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
+                                       __uuidof(IAccessible), reinterpret_cast<void**>(&object));
+        if (FAILED(found) || !object) {
+            char line[64];
+            std::snprintf(line, sizeof line, "none %p %08lx", static_cast<void*>(hwnd),
+                          static_cast<unsigned long>(found));
+            Say(line);
             continue;
         }
         VARIANT self{};

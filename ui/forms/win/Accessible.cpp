@@ -3,7 +3,9 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "Native.h"
 
@@ -70,7 +72,7 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
         if (!object)
             return E_POINTER;
-        if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+        if (id == IID_IUnknown || id == IID_IDispatch || id == __uuidof(IAccessible)) {
             *object = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -227,9 +229,14 @@ bool GiveLiveSetting(HWND liveText) {
     static const GUID kLiveSetting = {
         0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
     constexpr long kPolite = 1;
+    // Spelled out: oleacc's import library has names of its own for them.
+    static const CLSID kServices = {
+        0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+    static const IID kServicesInterface = {
+        0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
     IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services))))
+    if (FAILED(CoCreateInstance(kServices, nullptr, CLSCTX_INPROC_SERVER, kServicesInterface,
+                                reinterpret_cast<void**>(&services))))
         return false;
     VARIANT polite{};
     polite.vt = VT_I4;
@@ -306,11 +313,11 @@ bool AnswerGetObject(HWND hwnd, AccessibleRole role, WPARAM wParam, LPARAM lPara
         return false;
     const Libraries* libraries = Load();
     IAccessible* system = nullptr;
-    if (!libraries || FAILED(libraries->createStd(hwnd, OBJID_CLIENT, IID_IAccessible,
+    if (!libraries || FAILED(libraries->createStd(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
                                                   reinterpret_cast<void**>(&system))))
         return false;
     auto* object = new Accessible(hwnd, role, system, *libraries);
-    result = libraries->fromObject(IID_IAccessible, wParam, object);
+    result = libraries->fromObject(__uuidof(IAccessible), wParam, object);
     object->Release();
     return true;
 }
@@ -337,6 +344,59 @@ void SayLive(HWND liveText, std::string_view text) {
     // it, the notification says the words instead (a reader hears them once).
     if (!settingGiven)
         Notify(liveText, words);
+}
+
+void OrderForReading(HWND container) {
+    struct Item {
+        HWND hwnd;
+        RECT box;
+        bool button;
+    };
+    // The controls as they are drawn now, the front one first.
+    std::vector<Item> drawn;
+    for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (const NativeWidget* native = NativeWidget::Of(child); native && native->control) {
+            RECT box;
+            GetWindowRect(child, &box);
+            drawn.push_back({child, box, native->kind == NativeWidget::Kind::Button});
+        }
+    std::vector<std::size_t> reading(drawn.size());
+    for (std::size_t i = 0; i < reading.size(); ++i)
+        reading[i] = i;
+    std::stable_sort(reading.begin(), reading.end(), [&drawn](std::size_t a, std::size_t b) {
+        const Item &x = drawn[a], &y = drawn[b];
+        if (x.button != y.button)
+            return !x.button;
+        if (x.button)
+            return x.box.right != y.box.right ? x.box.right > y.box.right : x.box.top < y.box.top;
+        return x.box.top != y.box.top ? x.box.top < y.box.top : x.box.right > y.box.right;
+    });
+    // The first in reading order whose overlapping controls drawn in front of it are placed.
+    std::vector<HWND> order;
+    std::vector<bool> placed(drawn.size(), false);
+    while (order.size() < drawn.size())
+        for (std::size_t i : reading) {
+            if (placed[i])
+                continue;
+            bool free = true;
+            for (std::size_t front = 0; front < i && free; ++front) {
+                RECT common;
+                free = placed[front] || !IntersectRect(&common, &drawn[front].box, &drawn[i].box);
+            }
+            if (!free)
+                continue;
+            placed[i] = true;
+            order.push_back(drawn[i].hwnd);
+            break;
+        }
+    for (std::size_t i = 0; i < order.size(); ++i)
+        if (order[i] != drawn[i].hwnd) {
+            // From here on, each behind the one before it.
+            for (std::size_t j = i; j < order.size(); ++j)
+                SetWindowPos(order[j], j ? order[j - 1] : HWND_TOP, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+            return;
+        }
 }
 
 } // namespace forms::win

@@ -30,4 +30,10 @@ HWND MakeLiveText(HWND window);
 // 8, or a stub), a UI Automation notification too, where Windows has one.
 void SayLive(HWND liveText, std::string_view text);
 
+// Orders a container's controls, as screen readers walk them (the window's
+// children in z-order), for reading: texts and frames top to bottom, then
+// buttons right to left. Controls that overlap keep the order they are drawn
+// in.
+void OrderForReading(HWND container);
+
 } // namespace forms::win
