@@ -15,8 +15,10 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/Application.h"
 #include "forms/Control.h"
 #include "forms/Form.h"
+#include "frmMainVelkaro.h"
 
 namespace wintest {
 
@@ -34,6 +36,33 @@ inline void Pump(int milliseconds = 50) {
             return;
         Sleep(1);
     }
+}
+
+// A window's text, as screen readers read it, in UTF-8.
+inline std::string Text(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), int(text.size()))));
+    std::string narrow(text.size() * 4, '\0');
+    narrow.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), narrow.data(),
+                            int(narrow.size()), nullptr, nullptr)));
+    return narrow;
+}
+
+// The main window, shown and active, in a program that has not ended.
+inline frmMainVelkaro& ShownMainWindow() {
+    forms::Restart();
+    auto* window = new frmMainVelkaro;
+    window->Show();
+    Pump(200);
+    return *window;
+}
+
+// Every window gone, and the program able to start again.
+inline void CloseEverything() {
+    forms::win::DestroyWindows();
+    Pump();
+    forms::Restart();
 }
 
 // A key pressed and released where the keyboard focus is, with Shift held or not.

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <deque>
 #include <string>
 
 // The import library of oleacc has a symbol IID_IAccessible of its own (a thunk, not the GUID):
@@ -74,19 +75,26 @@ void Say(const std::string& line) {
 // The process listened to; every process's events are hooked, as screen readers hook them.
 DWORD gProcess = 0;
 
-void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG objectId, LONG childId, DWORD,
-                    DWORD) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != gProcess)
-        return;
+// Events wait in order until the one before has been read: while the listener waits for the
+// game to answer, the next events already come in.
+struct Heard {
+    DWORD event;
+    HWND hwnd;
+    LONG objectId, childId;
+};
+std::deque<Heard> gWaiting;
+bool gReading = false;
+
+void Tell(const Heard& heard) {
     IAccessible* object = nullptr;
     VARIANT child{};
-    if (FAILED(AccessibleObjectFromEvent(hwnd, static_cast<DWORD>(objectId),
-                                         static_cast<DWORD>(childId), &object, &child)) ||
-        !object)
+    if (FAILED(AccessibleObjectFromEvent(heard.hwnd, static_cast<DWORD>(heard.objectId),
+                                         static_cast<DWORD>(heard.childId), &object, &child)) ||
+        !object) {
+        Say(heard.event == EVENT_OBJECT_FOCUS ? "focus\t?" : "live\t?");
         return;
-    if (event == EVENT_OBJECT_FOCUS) {
+    }
+    if (heard.event == EVENT_OBJECT_FOCUS) {
         Say("focus\t" + Read(object, child));
     } else {
         BSTR name = nullptr;
@@ -97,14 +105,31 @@ void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG objectId, LONG c
     object->Release();
 }
 
+void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG objectId, LONG childId, DWORD,
+                   DWORD) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != gProcess)
+        return;
+    gWaiting.push_back({event, hwnd, objectId, childId});
+    if (gReading)
+        return;
+    gReading = true;
+    while (!gWaiting.empty()) {
+        const Heard next = gWaiting.front();
+        gWaiting.pop_front();
+        Tell(next);
+    }
+    gReading = false;
+}
+
 int Listen(DWORD process) {
     gProcess = process;
     const DWORD flags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
     HWINEVENTHOOK focus =
-        SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, Heard, 0, 0, flags);
-    HWINEVENTHOOK live =
-        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
-                        Heard, 0, 0, flags);
+        SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, Hear, 0, 0, flags);
+    HWINEVENTHOOK live = SetWinEventHook(
+        EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, Hear, 0, 0, flags);
     if (!focus || !live)
         return 1;
     Say("ready");

@@ -129,9 +129,12 @@ public:
             return E_POINTER;
         *description = nullptr;
         const NativeWidget* native = IsWindow(hwnd_) ? NativeWidget::Of(hwnd_) : nullptr;
-        if (!native || native->description.empty())
+        if (!native || native->kind != NativeWidget::Kind::Button)
             return S_FALSE;
-        *description = libraries_.allocString(Wide(native->description).c_str());
+        const std::string& text = static_cast<const NativeButton&>(*native).description;
+        if (text.empty())
+            return S_FALSE;
+        *description = libraries_.allocString(Wide(text).c_str());
         return *description ? S_OK : E_OUTOFMEMORY;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {

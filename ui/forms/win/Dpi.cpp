@@ -23,8 +23,8 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM list) {
 } // namespace
 
 UINT DpiOf(const NativeWidget& native) {
-    const NativeWidget* top = native.top ? native.top : &native;
-    return top->dpi ? top->dpi : Dpi();
+    const auto& window = static_cast<const NativeForm&>(native.top ? *native.top : native);
+    return window.dpi ? window.dpi : Dpi();
 }
 
 int PixelsAt(float twips, UINT dpi) {
@@ -41,7 +41,7 @@ float TwipsAt(int pixels, UINT dpi) {
     return static_cast<float>(pixels) * TwipsPerPixel(dpi);
 }
 
-int Scaled(int pixelsAt96, UINT dpi) {
+int AtDpi(int pixelsAt96, UINT dpi) {
     return MulDiv(pixelsAt96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
 }
 
@@ -54,7 +54,7 @@ SIZE OuterSizeAt(const Form& form, UINT dpi) {
 }
 
 void ChangeDpi(Form& form, UINT dpi, const RECT& suggested) {
-    NativeWidget& native = form.Native();
+    auto& native = As<NativeForm>(form.Native());
     native.dpi = dpi;
     // Every control again, containers before what they hold.
     std::vector<HWND> children;

@@ -22,7 +22,7 @@ int PixelsAt(float twips, UINT dpi);
 PixelRect BoxAt(float left, float top, float width, float height, UINT dpi);
 float TwipsAt(int pixels, UINT dpi);
 // A length designed in pixels at 96 DPI, at another DPI.
-int Scaled(int pixelsAt96, UINT dpi);
+int AtDpi(int pixelsAt96, UINT dpi);
 
 // WM_GETDPISCALEDSIZE: the window's outer size at the DPI.
 SIZE OuterSizeAt(const Form& form, UINT dpi);
