@@ -332,11 +332,28 @@ void MoveToDpi(frmMainVelkaro& window, int dpi) {
     CHECK(taken.top == suggested.top);
 }
 
+// The width of one of the window's icons, in pixels.
+int IconWidth(HWND hwnd, WPARAM which) {
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
 void CheckBoxesAt(const frmMainVelkaro& window, int dpi) {
     INFO("at ", dpi, " dpi");
     RECT client;
     GetClientRect(Handle(window), &client);
     CHECK(client == Expected(0, 0, 6000, 4545, dpi));
+    // The icons at the sizes the desktop shows them at that DPI: 16 and 32 at 96, 24 and 48 at
+    // 144.
+    CHECK(IconWidth(Handle(window), ICON_SMALL) == GetSystemMetricsForDpi(SM_CXSMICON, UINT(dpi)));
+    CHECK(IconWidth(Handle(window), ICON_BIG) == GetSystemMetricsForDpi(SM_CXICON, UINT(dpi)));
     for (const Designed& control : kMainBoxes) {
         INFO(control.name);
         const float left = std::string(control.name) == "cmdWrong" ? 709 : control.left;
