@@ -114,11 +114,7 @@ public:
         *name = nullptr;
         if (!IsWindow(hwnd_))
             return E_FAIL;
-        const std::wstring text = WindowText(hwnd_);
-        if (text.empty())
-            return S_FALSE;
-        *name = libraries_.allocString(text.c_str());
-        return *name ? S_OK : E_OUTOFMEMORY;
+        return Answer(WindowText(hwnd_), name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
         if (!Self(child))
@@ -129,11 +125,7 @@ public:
         const NativeWidget* native = IsWindow(hwnd_) ? NativeWidget::Of(hwnd_) : nullptr;
         if (!native || native->kind != NativeWidget::Kind::Button)
             return S_FALSE;
-        const std::string& text = static_cast<const NativeButton&>(*native).description;
-        if (text.empty())
-            return S_FALSE;
-        *description = libraries_.allocString(Wide(text).c_str());
-        return *description ? S_OK : E_OUTOFMEMORY;
+        return Answer(Wide(static_cast<const NativeButton&>(*native).description), description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!Self(child))
@@ -216,6 +208,14 @@ public:
 
 private:
     ~Accessible() = default;
+
+    // A text given to a reader; S_FALSE where there is none.
+    HRESULT Answer(const std::wstring& text, BSTR* out) const {
+        if (text.empty())
+            return S_FALSE;
+        *out = libraries_.allocString(text.c_str());
+        return *out ? S_OK : E_OUTOFMEMORY;
+    }
 
     long references_ = 1;
     HWND hwnd_;
