@@ -59,7 +59,22 @@ void SettleFocus(Form& form) {
         web::GiveFocus(*next);
 }
 
+// Labels whose caption, font or box changed: laid out again together, once
+// the handler has finished and before the page paints.
+std::vector<NativeWidget*>& Unfitted() {
+    static std::vector<NativeWidget*> labels;
+    return labels;
+}
+
+void FitLabels() {
+    std::vector<NativeWidget*> labels;
+    labels.swap(Unfitted());
+    for (NativeWidget* label : labels)
+        label->refit();
+}
+
 void AfterEvents() {
+    FitLabels();
     std::vector<Form*> closed;
     for (Form* form : web::LiveForms()) {
         if (form->Native().closed)
@@ -77,6 +92,7 @@ void PlayAgain() {
     Page().ended = false;
     vk_again();
     Page().start();
+    FitLabels();
 }
 
 } // namespace
@@ -88,6 +104,12 @@ NativeWidget::NativeWidget(int id)
 
 NativeWidget::~NativeWidget() {
     Elements().erase(id_);
+    std::erase(Unfitted(), this);
+}
+
+void NativeWidget::Refit() {
+    if (refit && std::find(Unfitted().begin(), Unfitted().end(), this) == Unfitted().end())
+        Unfitted().push_back(this);
 }
 
 namespace web {
@@ -128,6 +150,7 @@ void Run(std::string_view productName, std::function<void()> start) {
     Page().start = std::move(start);
     vk_start(std::string(texts::kPlayAgain).c_str());
     Page().start();
+    FitLabels();
 }
 
 } // namespace web

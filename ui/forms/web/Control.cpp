@@ -33,8 +33,8 @@ bool Control::Visible() const {
 void Control::SetVisible(bool visible) {
     native_->visible = visible;
     vk_set_visible(native_->Id(), visible);
-    if (visible && native_->refit)
-        native_->refit();
+    if (visible)
+        native_->Refit();
 }
 bool Control::Enabled() const {
     return native_->enabled;
@@ -61,8 +61,7 @@ void Control::SetSpokenName(std::string_view name) {
 void Control::Place() {
     const PixelRect box = ToPixels(left_, top_, width_, height_);
     vk_place(native_->Id(), box.left, box.top, box.width, box.height);
-    if (native_->refit)
-        native_->refit();
+    native_->Refit();
 }
 
 } // namespace forms

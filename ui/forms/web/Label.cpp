@@ -25,7 +25,7 @@ Label::Label(Container& container)
 void Label::SetCaption(std::string_view caption) {
     caption_ = caption;
     vk_set_text(Native().Id(), caption_.c_str());
-    Native().refit();
+    Native().Refit();
 }
 
 void Label::SetAlignment(TextAlignment alignment) {
@@ -42,7 +42,7 @@ void Label::SetFontSize(float points) {
 void Label::SetFont(const DesignFont& design) {
     font_ = design;
     web::SetStyle(Native().Id(), "font", web::CssFont(font_));
-    Native().refit();
+    Native().Refit();
 }
 
 void Label::SetForeColor(Color color) {
@@ -52,7 +52,7 @@ void Label::SetForeColor(Color color) {
 
 void Label::SetShrinkToFit(bool shrink) {
     shrinkToFit_ = shrink;
-    Native().refit();
+    Native().Refit();
 }
 
 } // namespace forms

@@ -40,8 +40,10 @@ public:
 
     // What the page's events for this element do.
     std::function<void(const PageEvent&)> onEvent;
-    // Lays a label's caption out again once it can be measured.
+    // Lays a label's caption out again; Refit() asks for it once the event
+    // has been handled.
     std::function<void()> refit;
+    void Refit();
 
     // The control's own settings, as the window code made them.
     bool visible = true, enabled = true;

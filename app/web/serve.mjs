@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Serves a folder on 127.0.0.1, as any static host would: the files as they are, with their
 // types, gzip-compressed when the browser asks for it. `node serve.mjs FOLDER [PORT]` prints the
-// address; tests and benchmarks import serve().
+// address (scripts/play-web); the web tests and the benchmark import serve().
 import {createServer} from 'node:http';
 import {readFile} from 'node:fs/promises';
 import {extname, join, normalize, resolve} from 'node:path';
