@@ -5,9 +5,10 @@
 #include <emscripten.h>
 
 #include "Texts.h"
+#include "forms/Application.h"
 #include "forms/web/Page.h"
 #include "frmMainVelkaro.h"
 
 extern "C" EMSCRIPTEN_KEEPALIVE void velkaro_start() {
-    forms::web::Run(texts::kProductName, [] { (new frmMainVelkaro)->Show(); });
+    forms::web::Run(texts::kProductName, [] { forms::Run(*new frmMainVelkaro); });
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The page's events reach the windows here, one at a time; after each, the
-// focus settles and closed windows go. End() leaves the page with the
-// product's name and the offer of another game.
+// labels are laid out, closed windows go and the focus settles. When the
+// program ends the page shows the product's name and the offer of another
+// game, which starts the first window again.
 #include "forms/Application.h"
 
 #include <emscripten.h>
@@ -9,11 +10,15 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Native.h"
 #include "Page.h"
 #include "PageTexts.h"
+#include "forms/Focus.h"
 #include "forms/Form.h"
+#include "forms/Platform.h"
 
 namespace forms {
 
@@ -27,9 +32,9 @@ std::map<int, NativeWidget*>& Elements() {
 struct PageState {
     std::string productName;
     std::function<void()> start;
-    bool ended = false;
     int depth = 0; // events being handled, one inside another
     int z = 0;
+    std::vector<NativeWidget*> unlaid; // elements to lay out again
 };
 
 PageState& Page() {
@@ -37,79 +42,70 @@ PageState& Page() {
     return page;
 }
 
-// The first control of the chain, after `from`, that can take the focus.
-Control* NextInChain(const std::vector<Control*>& chain, const Control* from) {
-    const auto at = std::find(chain.begin(), chain.end(), from);
-    const std::size_t start = at == chain.end() ? 0 : std::size_t(at - chain.begin()) + 1;
-    for (std::size_t i = 0; i < chain.size(); ++i) {
-        Control* next = chain[(start + i) % chain.size()];
-        if (next != from && web::CanTakeFocus(*next))
-            return next;
-    }
-    return nullptr;
+void LayOutElements() {
+    std::vector<NativeWidget*> elements;
+    elements.swap(Page().unlaid);
+    for (NativeWidget* element : elements)
+        element->layOut();
 }
 
-// A control that was hidden or disabled while it had the focus hands it on
-// to the next one of the tab chain once the handler has finished.
-void SettleFocus(Form& form) {
-    NativeWidget& window = form.Native();
-    if (!window.shown || window.closed || !window.focus || web::CanTakeFocus(*window.focus))
-        return;
-    if (Control* next = NextInChain(window.chain, window.focus))
-        web::GiveFocus(*next);
-}
-
-// Labels whose caption, font or box changed: laid out again together, once
-// the handler has finished and before the page paints.
-std::vector<NativeWidget*>& Unfitted() {
-    static std::vector<NativeWidget*> labels;
-    return labels;
-}
-
-void FitLabels() {
-    std::vector<NativeWidget*> labels;
-    labels.swap(Unfitted());
-    for (NativeWidget* label : labels)
-        label->refit();
-}
-
-void AfterEvents() {
-    FitLabels();
+// Once the outermost event has been handled: the windows that closed go,
+// and the focus of each other one settles from where it was.
+void AfterEvent(const std::vector<std::pair<Form*, Control*>>& focusBefore) {
+    LayOutElements();
     std::vector<Form*> closed;
-    for (Form* form : web::LiveForms()) {
+    for (Form* form : LiveWindows())
         if (form->Native().closed)
             closed.push_back(form);
-        else if (!Page().ended)
-            SettleFocus(*form);
-    }
     for (Form* form : closed)
         delete form;
+    for (const auto& [form, from] : focusBefore)
+        if (std::find(LiveWindows().begin(), LiveWindows().end(), form) != LiveWindows().end())
+            SettleFocus(*form, from);
+    LayOutElements();
+}
+
+void StartGame() {
+    Page().start();
+    LayOutElements();
 }
 
 void PlayAgain() {
-    while (!web::LiveForms().empty())
-        delete web::LiveForms().back();
-    Page().ended = false;
+    const std::vector<Form*> left = LiveWindows();
+    for (Form* form : left)
+        delete form;
+    Restart();
     vk_again();
-    Page().start();
-    FitLabels();
+    StartGame();
 }
 
 } // namespace
 
-NativeWidget::NativeWidget(int id)
-    : id_(id) {
+NativeWidget::NativeWidget(int id, Kind kind)
+    : id_(id)
+    , kind_(kind) {
     Elements()[id] = this;
 }
 
 NativeWidget::~NativeWidget() {
     Elements().erase(id_);
-    std::erase(Unfitted(), this);
+    std::erase(Page().unlaid, this);
+    if (window && window->focus == owner)
+        window->focus = nullptr;
+    if (kind_ == Kind::Window)
+        vk_remove(id_);
+    else if (kind_ == Kind::Control)
+        vk_forget(id_);
 }
 
-void NativeWidget::Refit() {
-    if (refit && std::find(Unfitted().begin(), Unfitted().end(), this) == Unfitted().end())
-        Unfitted().push_back(this);
+void NativeWidget::LayOutLater() {
+    if (layOut &&
+        std::find(Page().unlaid.begin(), Page().unlaid.end(), this) == Page().unlaid.end())
+        Page().unlaid.push_back(this);
+}
+
+void NativeDeleter::operator()(NativeWidget* native) const {
+    delete native;
 }
 
 namespace web {
@@ -123,46 +119,33 @@ int NextZ() {
     return ++Page().z;
 }
 
-std::vector<Form*>& LiveForms() {
-    static std::vector<Form*> forms;
-    return forms;
-}
-
-bool CanTakeFocus(const Control& control) {
-    const NativeWidget& native = control.Native();
-    if (!native.button || !native.enabled)
-        return false;
-    for (const NativeWidget* n = &native; n; n = n->container)
-        if (!n->visible)
-            return false;
-    return control.Window().Native().shown;
-}
-
-void GiveFocus(Control& control) {
-    NativeWidget& window = control.Window().Native();
-    window.focus = &control;
-    if (window.shown && CanTakeFocus(control))
-        vk_focus(control.Native().Id());
-}
-
 void Run(std::string_view productName, std::function<void()> start) {
     Page().productName = productName;
     Page().start = std::move(start);
     vk_start(std::string(texts::kPlayAgain).c_str());
-    Page().start();
-    FitLabels();
+    StartGame();
 }
 
 } // namespace web
 
 void PreparePlatform() {}
 
-void End() {
-    Page().ended = true;
+namespace platform {
+
+// The page's own loop goes on: the first window is shown and the call returns.
+int RunProgram(Form& first, const std::function<void()>& shown) {
+    first.Show();
+    if (shown)
+        shown();
+    return 0;
+}
+
+void EndProgram() {
     web::StopTimers();
     vk_end(Page().productName.c_str());
 }
 
+} // namespace platform
 } // namespace forms
 
 // Every event of the page comes in here.
@@ -175,15 +158,19 @@ extern "C" EMSCRIPTEN_KEEPALIVE void velkaro_event(int id, int kind, int a, int 
         return;
     }
     if (event.kind == DomEvent::Resize) {
-        for (forms::Form* form : forms::web::LiveForms())
+        for (forms::Form* form : forms::LiveWindows())
             forms::Centre(*form);
         return;
     }
-    if (forms::Page().ended)
+    if (forms::Ended())
         return;
+    std::vector<std::pair<forms::Form*, forms::Control*>> focusBefore;
+    if (forms::Page().depth == 0)
+        for (forms::Form* form : forms::LiveWindows())
+            focusBefore.emplace_back(form, forms::platform::FocusedControl(*form));
     ++forms::Page().depth;
     if (forms::NativeWidget* target = forms::web::Find(id); target && target->onEvent)
         target->onEvent(event);
     if (--forms::Page().depth == 0)
-        forms::AfterEvents();
+        forms::AfterEvent(focusBefore);
 }

@@ -3,29 +3,24 @@
 
 #include "Native.h"
 #include "forms/Form.h"
+#include "forms/Platform.h"
 #include "forms/Twips.h"
 
 namespace forms {
 
-Control::Control(Container& container, std::unique_ptr<NativeWidget> native)
-    : window_(container.Window())
-    , native_(std::move(native)) {
-    NativeWidget& parent = container.Native();
-    native_->container = &parent;
-    vk_raise(native_->Id(), web::NextZ());
-    // The window's tab chain: controls in the order they were made, until
-    // the window gives its own.
-    Form& window = container.Window();
-    window.Native().chain.push_back(this);
+namespace web {
+
+NativePtr NewControlElement(ControlKind kind, Control* owner, Container& container) {
+    NativePtr native(new NativeWidget(vk_control(int(kind), container.Native().Id()),
+                                      NativeWidget::Kind::Control));
+    native->owner = owner;
+    native->container = &container.Native();
+    native->window = &container.Window().Native();
+    vk_raise(native->Id(), NextZ());
+    return native;
 }
 
-Control::~Control() {
-    std::vector<Control*>& chain = window_.Native().chain;
-    std::erase(chain, this);
-    if (window_.Native().focus == this)
-        window_.Native().focus = nullptr;
-    vk_forget(native_->Id());
-}
+} // namespace web
 
 bool Control::Visible() const {
     return native_->visible;
@@ -34,7 +29,7 @@ void Control::SetVisible(bool visible) {
     native_->visible = visible;
     vk_set_visible(native_->Id(), visible);
     if (visible)
-        native_->Refit();
+        native_->LayOutLater();
 }
 bool Control::Enabled() const {
     return native_->enabled;
@@ -44,7 +39,7 @@ void Control::SetEnabled(bool enabled) {
     vk_set_enabled(native_->Id(), enabled);
 }
 void Control::SetFocus() {
-    web::GiveFocus(*this);
+    platform::MoveFocus(window_, this);
 }
 
 void Control::SetName(std::string_view name) {
@@ -61,7 +56,10 @@ void Control::SetSpokenName(std::string_view name) {
 void Control::Place() {
     const PixelRect box = ToPixels(left_, top_, width_, height_);
     vk_place(native_->Id(), box.left, box.top, box.width, box.height);
-    native_->Refit();
+    if (box.width != native_->width || box.height != native_->height)
+        native_->LayOutLater();
+    native_->width = box.width;
+    native_->height = box.height;
 }
 
 } // namespace forms

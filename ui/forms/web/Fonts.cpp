@@ -20,11 +20,11 @@ bool FamilyInstalled(std::string_view family) {
 
 namespace web {
 
-std::string CssFont(const DesignFont& design) {
+std::string CssFont(const DesignFont& design, double lineHeight) {
     const double pixels = FontPixels(design);
     const std::string family = design.family.empty() ? "Amiri" : RenderFamily(design.family);
     return std::to_string(int(design.weight)) + " " + std::to_string(pixels) + "px/" +
-           std::to_string(kLineHeight) + " \"" + family + "\", serif";
+           std::to_string(lineHeight) + " \"" + family + "\", serif";
 }
 
 // A point is 4/3 of a CSS pixel, at 96 pixels to the inch.

@@ -4,50 +4,40 @@
 // announcements go to a live region of its own.
 #include "forms/Form.h"
 
-#include <algorithm>
 #include <string>
 
 #include "Native.h"
 #include "PageTexts.h"
 #include "Style.h"
-#include "forms/Application.h"
+#include "forms/Focus.h"
+#include "forms/Pictures.h"
+#include "forms/Platform.h"
 #include "forms/Twips.h"
 
 namespace forms {
 
-// The platform's side of the window's events.
-struct FormEvents {
-    static void Unload(Form& form, int& cancel) { form.Form_Unload(cancel); }
-};
-
-Form::Form(BorderStyle border, float clientWidth, float clientHeight)
-    : border_(border)
-    , clientWidth_(clientWidth)
-    , clientHeight_(clientHeight)
-    , native_(std::make_unique<NativeWidget>(
-          vk_window(border == BorderStyle::FixedDialogNoTitle ? 1 : 0, ToPixelsX(clientWidth),
-                    ToPixelsY(clientHeight), std::string(web::texts::kClose).c_str()))) {
-    web::LiveForms().push_back(this);
-    native_->onEvent = [this](const PageEvent& event) {
+NativePtr platform::NewWindow(Form& form) {
+    NativePtr native(
+        new NativeWidget(vk_window(form.Border() == BorderStyle::FixedDialogNoTitle ? 1 : 0,
+                                   ToPixelsX(form.ClientWidth()), ToPixelsY(form.ClientHeight()),
+                                   std::string(web::texts::kClose).c_str()),
+                         NativeWidget::Kind::Window));
+    native->onEvent = [&form](const PageEvent& event) {
         switch (event.kind) {
         case web::DomEvent::Click:
-            Click.Raise();
+            form.Click.Raise();
             break;
         case web::DomEvent::Key:
-            KeyPress.Raise(event.a);
+            form.KeyPress.Raise(event.a);
             break;
         case web::DomEvent::Close:
-            Close();
+            form.Close();
             break;
         default:
             break;
         }
     };
-}
-
-Form::~Form() {
-    std::erase(web::LiveForms(), this);
-    vk_remove(native_->Id());
+    return native;
 }
 
 void Form::SetName(std::string_view name) {
@@ -95,14 +85,7 @@ Color Form::ButtonFace() const {
 }
 
 void Form::SetIcon(std::string_view name) {
-    vk_set_picture(native_->Id(), (std::string(name) + "16").c_str(), 16, 16);
-}
-
-void Form::SetTabOrder(std::initializer_list<Control*> controls) {
-    native_->chain.assign(controls.begin(), controls.end());
-    // The page's tab order is the elements' order.
-    for (Control* control : controls)
-        vk_append(control->Native().Id());
+    vk_set_picture(native_->Id(), std::string(PictureFileOf(SmallIconOf(name))).c_str());
 }
 
 void Form::Show() {
@@ -115,34 +98,21 @@ void Form::Show() {
     // The focus goes to the control that has it, or else to the first of
     // the tab chain that can take it.
     Control* focus = native_->focus;
-    if (!focus || !web::CanTakeFocus(*focus)) {
-        const auto first = std::find_if(native_->chain.begin(), native_->chain.end(),
-                                        [](Control* c) { return web::CanTakeFocus(*c); });
-        focus = first == native_->chain.end() ? nullptr : *first;
-    }
-    if (focus)
-        web::GiveFocus(*focus);
+    if (!focus || !platform::CanTakeFocus(*focus))
+        focus = NextInChain(TabOrder(), nullptr, true, platform::CanTakeFocus);
+    platform::MoveFocus(*this, focus);
 }
 
 bool Form::Visible() const {
     return native_->shown && !native_->closed;
 }
 
+// Closed, the window leaves the page once the event in hand has been handled.
 void Form::Close() {
-    if (native_->closed)
-        return;
-    int cancel = 0;
-    FormEvents::Unload(*this, cancel);
-    if (cancel)
-        return;
-    native_->closed = true;
-    vk_set_style(native_->Id(), "visibility", "hidden");
-    // Gone once the event is handled; with no window left the program ends.
-    const auto& forms = web::LiveForms();
-    if (std::none_of(forms.begin(), forms.end(), [](const Form* f) { return f->Visible(); }))
-        End();
+    CloseWindow(*this, [this] {
+        native_->closed = true;
+        vk_set_style(native_->Id(), "visibility", "hidden");
+    });
 }
-
-void Form::Form_Unload(int&) {}
 
 } // namespace forms

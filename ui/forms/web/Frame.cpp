@@ -3,16 +3,17 @@
 
 #include "Native.h"
 #include "Style.h"
+#include "forms/Platform.h"
 
 namespace forms {
 
-Frame::Frame(Container& container)
-    : Control(container, std::make_unique<NativeWidget>(
-                             vk_control(int(web::ControlKind::Frame), container.Native().Id()))) {
-    Native().onEvent = [this](const PageEvent& event) {
+NativePtr platform::NewFrame(Frame& frame, Container& container) {
+    NativePtr native = web::NewControlElement(web::ControlKind::Frame, &frame, container);
+    native->onEvent = [&frame](const PageEvent& event) {
         if (event.kind == web::DomEvent::Click)
-            Click.Raise();
+            frame.Click.Raise();
     };
+    return native;
 }
 
 void Frame::SetBackColor(Color color) {

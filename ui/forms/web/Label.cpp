@@ -1,36 +1,50 @@
 // SPDX-License-Identifier: MIT
 // A label is a right-to-left text element: the browser shapes the Arabic and
-// screen readers read it as text.
+// screen readers read it as text. A caption too long for its box is drawn
+// narrower, then smaller (Fit.h); the page says whether each try fits.
 #include "forms/Label.h"
 
 #include "CssFont.h"
 #include "Native.h"
 #include "Style.h"
+#include "forms/Fit.h"
+#include "forms/Platform.h"
+#include "forms/Twips.h"
 
 namespace forms {
 
-Label::Label(Container& container)
-    : Control(container, std::make_unique<NativeWidget>(
-                             vk_control(int(web::ControlKind::Label), container.Native().Id()))) {
-    Native().refit = [this] {
-        vk_fit(Native().Id(), shrinkToFit_ && Native().visible, web::FontPixels(font_));
-    };
-    Native().onEvent = [this](const PageEvent& event) {
-        if (event.kind == web::DomEvent::Click)
-            Click.Raise();
-    };
-    SetAlignment(alignment_);
+namespace {
+
+void LayOut(const Label& label) {
+    const NativeWidget& native = label.Native();
+    const double pixels = web::FontPixels(label.Font());
+    const int height = ToPixels(label.Left(), label.Top(), label.Width(), label.Height()).height;
+    const int lines = LineBudget(height, pixels * web::kLineHeight);
+    FitCaption(label.ShrinkToFit() && native.visible, [&](const Narrowing& narrowing) {
+        return vk_fits(native.Id(), pixels * narrowing.SizeFactor(), narrowing.stretch, lines) != 0;
+    });
 }
 
-void Label::SetCaption(std::string_view caption) {
-    caption_ = caption;
-    vk_set_text(Native().Id(), caption_.c_str());
-    Native().Refit();
+} // namespace
+
+NativePtr platform::NewLabel(Label& label, Container& container) {
+    NativePtr native = web::NewControlElement(web::ControlKind::Label, &label, container);
+    native->layOut = [&label] { LayOut(label); };
+    native->onEvent = [&label](const PageEvent& event) {
+        if (event.kind == web::DomEvent::Click)
+            label.Click.Raise();
+    };
+    return native;
+}
+
+void platform::ShowCaption(Label& label) {
+    vk_set_text(label.Native().Id(), label.Caption().c_str());
+    label.Native().LayOutLater();
 }
 
 void Label::SetAlignment(TextAlignment alignment) {
     alignment_ = alignment;
-    const char* align[] = {"left", "right", "center"};
+    const char* const align[] = {"left", "right", "center"};
     vk_set_style(Native().Id(), "text-align", align[int(alignment)]);
 }
 
@@ -42,7 +56,7 @@ void Label::SetFontSize(float points) {
 void Label::SetFont(const DesignFont& design) {
     font_ = design;
     web::SetStyle(Native().Id(), "font", web::CssFont(font_));
-    Native().Refit();
+    Native().LayOutLater();
 }
 
 void Label::SetForeColor(Color color) {
@@ -52,7 +66,7 @@ void Label::SetForeColor(Color color) {
 
 void Label::SetShrinkToFit(bool shrink) {
     shrinkToFit_ = shrink;
-    Native().Refit();
+    Native().LayOutLater();
 }
 
 } // namespace forms

@@ -29,14 +29,9 @@ void Draw(const Line& line) {
 } // namespace
 
 Line::Line(Container& container)
-    : native_(std::make_unique<NativeWidget>(
-          vk_control(int(web::ControlKind::Line), container.Native().Id()))) {
-    vk_raise(native_->Id(), web::NextZ());
-}
+    : native_(web::NewControlElement(web::ControlKind::Line, nullptr, container)) {}
 
-Line::~Line() {
-    vk_forget(native_->Id());
-}
+Line::~Line() = default;
 
 void Line::SetPoints(float x1, float y1, float x2, float y2) {
     LineGeometry& state = native_->line;

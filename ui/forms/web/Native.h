@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "Dom.h"
 #include "forms/Control.h"
@@ -30,8 +29,9 @@ struct LineGeometry {
 
 class NativeWidget {
 public:
-    // A window's element, or a control's in its container's.
-    explicit NativeWidget(int id);
+    enum class Kind { Window, Control, Timer };
+    NativeWidget(int id, Kind kind);
+    // A window's element leaves the page; a control's goes with its window.
     ~NativeWidget();
     NativeWidget(const NativeWidget&) = delete;
     NativeWidget& operator=(const NativeWidget&) = delete;
@@ -40,26 +40,38 @@ public:
 
     // What the page's events for this element do.
     std::function<void(const PageEvent&)> onEvent;
-    // Lays a label's caption out again; Refit() asks for it once the event
-    // has been handled.
-    std::function<void()> refit;
-    void Refit();
+    // Lays the element's insides out again (a label's caption, a button's
+    // picture and caption); LayOutLater() has it done once the event in hand
+    // has been handled, before the page paints.
+    std::function<void()> layOut;
+    void LayOutLater();
 
-    // The control's own settings, as the window code made them.
+    // A control's own settings, as the window code made them.
     bool visible = true, enabled = true;
     bool button = false;
-    // The container's element (0 for a window) and the window's, which
-    // holds the tab chain and the control that has the focus.
+    Control* owner = nullptr;
+    // The control's container's element and its window's.
     NativeWidget* container = nullptr;
-    std::vector<Control*> chain;
+    NativeWidget* window = nullptr;
+
+    // A window's: the control that has its focus, whether it has been shown
+    // or closed, what it announced before it was shown.
     Control* focus = nullptr;
     bool shown = false, closed = false;
-    // What a window announces before it is shown, said when it is.
     std::string pending;
+
     LineGeometry line;
+    // The size the control was last placed at, in pixels: moving it alone
+    // leaves its insides as they are.
+    int width = -1, height = -1;
+    // A button's picture's size as shown, in pixels.
+    struct {
+        int width = 0, height = 0;
+    } picture;
 
 private:
     int id_;
+    Kind kind_;
 };
 
 namespace web {
@@ -68,12 +80,8 @@ namespace web {
 NativeWidget* Find(int id);
 // A new element's place in the stacking order: above every other.
 int NextZ();
-// The windows that exist now, in the order they were made.
-std::vector<Form*>& LiveForms();
-// Whether the control shows, with its frame and window, and takes keys.
-bool CanTakeFocus(const Control& control);
-// The focus moves to this control of its window; the window remembers it.
-void GiveFocus(Control& control);
+// A control's element in its container, made for its owner.
+NativePtr NewControlElement(ControlKind kind, Control* owner, Container& container);
 // Every timer stops: the program has ended.
 void StopTimers();
 

@@ -26,7 +26,7 @@ public:
     void Start(int milliseconds) {
         Stop();
         handle_ = vk_timer(milliseconds);
-        element_ = std::make_unique<NativeWidget>(-handle_);
+        element_ = std::make_unique<NativeWidget>(-handle_, NativeWidget::Kind::Timer);
         element_->onEvent = [this](const PageEvent&) { owner_.Tick.Raise(); };
     }
     void Stop() {

@@ -1,29 +1,28 @@
 // SPDX-License-Identifier: MIT
-// A page measures in CSS pixels, 96 to the inch: 15 twips each. The screen
-// is the page's viewport, in the pixels of the windows as they stand on it
-// (larger than the viewport where the windows are scaled down to fit).
-#include "forms/Twips.h"
-
+// A page measures in CSS pixels, 96 to the inch. The screen is the page's
+// viewport, in the pixels of the windows as they stand on it (larger than the
+// viewport where the windows are scaled down to fit it).
 #include "Dom.h"
+#include "forms/Platform.h"
 
-namespace forms {
+namespace forms::platform {
 
 namespace {
-constexpr float kTwipsPerCssPixel = 15.0f;
+constexpr double kCssPixelsPerInch = 96;
 }
 
-float TwipsPerPixelX() {
-    return kTwipsPerCssPixel;
+double DotsPerInchX() {
+    return kCssPixelsPerInch;
 }
-float TwipsPerPixelY() {
-    return kTwipsPerCssPixel;
-}
-
-float ScreenWidth() {
-    return static_cast<float>(vk_size(0, 0)) * kTwipsPerCssPixel;
-}
-float ScreenHeight() {
-    return static_cast<float>(vk_size(0, 1)) * kTwipsPerCssPixel;
+double DotsPerInchY() {
+    return kCssPixelsPerInch;
 }
 
-} // namespace forms
+float ScreenPixelsWide() {
+    return static_cast<float>(vk_size(0, 0));
+}
+float ScreenPixelsHigh() {
+    return static_cast<float>(vk_size(0, 1));
+}
+
+} // namespace forms::platform

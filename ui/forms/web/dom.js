@@ -140,6 +140,7 @@ var LibraryVelkaroDom = {
 
   vk_place__deps: ['$VK'],
   vk_place: function(id, x, y, w, h) {
+    VK.nodes[id].w = w;
     var s = VK.el(id).style;
     s.left = x + 'px'; s.top = y + 'px'; s.width = w + 'px'; s.height = h + 'px';
   },
@@ -191,38 +192,38 @@ var LibraryVelkaroDom = {
   vk_append__deps: ['$VK'],
   vk_append: function(id) { var e = VK.el(id); e.parentNode.appendChild(e); },
 
-  // The picture of that name; its size in pixels, or its own size where 0.
+  // A button's picture (or a window's icon), from its file, and its place in the button.
   vk_set_picture__deps: ['$VK'],
-  vk_set_picture: function(id, name, w, h) {
-    var n = VK.nodes[id], p = n.picture || n.icon, file = 'pictures/' + UTF8ToString(name) + '.png';
-    if (!p) return;
-    p.src = file;
+  vk_set_picture: function(id, file) {
+    var n = VK.nodes[id], p = n.picture || n.icon;
+    p.src = 'pictures/' + UTF8ToString(file) + '.png';
     p.hidden = false;
-    if (w) { p.style.width = w + 'px'; p.style.height = h + 'px'; }
+  },
+  vk_place_picture__deps: ['$VK'],
+  vk_place_picture: function(id, x, y, w, h) {
+    var s = VK.nodes[id].picture.style;
+    // From the button's border box; the picture stands in its padding box.
+    s.left = x - 1 + 'px'; s.top = y - 1 + 'px'; s.width = w + 'px'; s.height = h + 'px';
   },
 
-  // Shrinks a label's letters until its caption fits its box, on as many
-  // lines as the box has room for in its own font.
-  vk_fit__deps: ['$VK'],
-  vk_fit: function(id, shrink, px) {
-    var e = VK.el(id);
+  // Whether a label's caption fits its box in letters of this size in pixels
+  // and this width in percent (laid out that much wider, then drawn that much
+  // narrower), on no more lines than given. The label is left drawn so.
+  vk_fits__deps: ['$VK'],
+  vk_fits: function(id, px, stretch, lines) {
+    var n = VK.nodes[id], e = n.el;
     e.style.fontSize = px + 'px';
-    if (!shrink || e.hidden || !e.textContent.trim()) return;
-    // As many lines as the label has room for in its own font.
-    var lines = Math.max(1, Math.floor(e.clientHeight / parseFloat(getComputedStyle(e).lineHeight)));
-    var size = px;
-    for (var i = 0; i < 60; i++) {
-      var range = document.createRange();
-      range.selectNodeContents(e.firstChild);
-      var rows = {}, count = 0, rects = range.getClientRects();
-      for (var j = 0; j < rects.length; j++) {
-        var top = Math.round(rects[j].top);
-        if (!rows[top]) { rows[top] = 1; count++; }
-      }
-      if (count <= lines && e.scrollWidth <= e.clientWidth && e.scrollHeight <= e.clientHeight) break;
-      size *= 0.95;
-      e.style.fontSize = size + 'px';
+    e.style.width = n.w * 100 / stretch + 'px';
+    e.style.transform = stretch == 100 ? '' : 'scaleX(' + stretch / 100 + ')';
+    if (e.hidden || !e.firstChild || !e.textContent.trim()) return 1;
+    var range = document.createRange();
+    range.selectNodeContents(e.firstChild);
+    var rows = {}, count = 0, rects = range.getClientRects();
+    for (var j = 0; j < rects.length; j++) {
+      var top = Math.round(rects[j].top);
+      if (!rows[top]) { rows[top] = 1; count++; }
     }
+    return count <= lines && e.scrollWidth <= e.clientWidth && e.scrollHeight <= e.clientHeight ? 1 : 0;
   },
 
   vk_show__deps: ['$VK'],
