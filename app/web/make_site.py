@@ -26,8 +26,8 @@ def xpm_to_png(text):
     width, height, count, per = map(int, strings[0].split()[:4])
     colours = {}
     for line in strings[1:1 + count]:
-        key, spec = line[:per], line[per:].split()
-        value = spec[spec.index('c') + 1]
+        key, words = line[:per], line[per:].split()
+        value = words[words.index('c') + 1]
         colours[key] = b'\0\0\0\0' if value.lower() == 'none' else bytes.fromhex(value[1:7]) + b'\xff'
     rows = [b''.join(colours[line[i:i + per]] for i in range(0, width * per, per))
             for line in strings[1 + count:1 + count + height]]

@@ -14,7 +14,6 @@ void vk_set_style(int id, const char* name, const char* value);
 void vk_set_visible(int id, int visible);
 void vk_set_enabled(int id, int enabled);
 void vk_focus(int id);
-int vk_has_focus(int id);
 void vk_raise(int id, int z);
 void vk_append(int id);
 void vk_set_picture(int id, const char* file);

@@ -181,10 +181,6 @@ var LibraryVelkaroDom = {
   vk_focus__deps: ['$VK'],
   vk_focus: function(id) { VK.el(id).focus({preventScroll: true}); },
 
-  // Whether the element has the focus now.
-  vk_has_focus__deps: ['$VK'],
-  vk_has_focus: function(id) { return document.activeElement === VK.el(id) ? 1 : 0; },
-
   vk_raise__deps: ['$VK'],
   vk_raise: function(id, z) { VK.el(id).style.zIndex = z; },
 
