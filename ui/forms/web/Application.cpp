@@ -134,6 +134,8 @@ namespace platform {
 
 // The page's own loop goes on: the first window is shown and the call returns.
 int RunProgram(Form& first, const std::function<void()>& shown) {
+    // Laid out before the focus arrives, which has the page lay the window out.
+    LayOutElements();
     first.Show();
     if (shown)
         shown();

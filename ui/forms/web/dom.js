@@ -32,18 +32,13 @@ var LibraryVelkaroDom = {
     // The whole desk scaled down, never up, until the largest window the page
     // has had fits the viewport: the scale stays as windows come and go.
     largest: [0, 0],
+    deskSize: [0, 0],
     rescale: function() {
-      for (var i = 1; i < VK.nodes.length; i++) {
-        var n = VK.nodes[i];
-        if (n && n.kind == 'window') {
-          VK.largest[0] = Math.max(VK.largest[0], n.el.offsetWidth);
-          VK.largest[1] = Math.max(VK.largest[1], n.el.offsetHeight);
-        }
-      }
       var w = VK.largest[0], h = VK.largest[1];
-      var vw = document.documentElement.clientWidth, vh = document.documentElement.clientHeight;
+      var vw = innerWidth, vh = innerHeight;
       var s = Math.min(1, w ? vw / w : 1, h ? vh / h : 1);
       VK.scale = s;
+      VK.deskSize = [vw / s, vh / s];
       var d = VK.desk();
       d.style.width = vw / s + 'px';
       d.style.height = vh / s + 'px';
@@ -90,6 +85,9 @@ var LibraryVelkaroDom = {
     node.voice = VK.make('div', 'vk-voice', w);
     node.voice.setAttribute('role', 'status');
     node.voice.setAttribute('aria-live', 'polite');
+    // A window's outer size is fixed: measured once, while it is empty.
+    node.size = [w.offsetWidth, w.offsetHeight];
+    VK.largest = [Math.max(VK.largest[0], node.size[0]), Math.max(VK.largest[1], node.size[1])];
     client.addEventListener('click', function(e) { if (!e.vkTaken) VK.send(id, VK.CLICK); });
     w.addEventListener('keydown', function(e) {
       if (e.key.length == 1 && !e.ctrlKey && !e.altKey && !e.metaKey) VK.send(id, VK.KEY, e.key.codePointAt(0));
@@ -228,7 +226,6 @@ var LibraryVelkaroDom = {
     n.el.style.visibility = '';
     n.shown = true;
     if (n.title !== undefined) document.title = n.title;
-    VK.rescale();
   },
 
   // The window closes: gone from the page.
@@ -253,9 +250,7 @@ var LibraryVelkaroDom = {
   // Outer size of a window (0 width, 1 height), or the desk's, in unscaled CSS pixels.
   vk_size__deps: ['$VK'],
   vk_size: function(id, which) {
-    if (!id) { var d = VK.desk(); return which ? parseFloat(d.style.height) : parseFloat(d.style.width); }
-    var e = VK.el(id);
-    return which ? e.offsetHeight : e.offsetWidth;
+    return (id ? VK.nodes[id].size : VK.deskSize)[which];
   },
 
   // Its ticks come as events of the timer's negative handle.
