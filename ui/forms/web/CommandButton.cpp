@@ -59,11 +59,6 @@ NativePtr platform::NewButton(CommandButton& button, Container& container) {
     return native;
 }
 
-void platform::ShowCaption(CommandButton& button) {
-    vk_set_text(button.Native().Id(), button.Caption().c_str());
-    button.Native().LayOutLater();
-}
-
 platform::PictureSize platform::SizeOfPicture(std::string_view name) {
     const std::string_view file = PictureFileOf(name);
     for (const web::PictureSize& picture : web::kPictureSizes)

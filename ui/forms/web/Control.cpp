@@ -22,6 +22,13 @@ NativePtr NewControlElement(ControlKind kind, Control* owner, Container& contain
 
 } // namespace web
 
+// A label's caption, or the line under a button's picture; both lay the
+// control out again.
+void platform::ShowCaption(CaptionedControl& control) {
+    vk_set_text(control.Native().Id(), control.Caption().c_str());
+    control.Native().LayOutLater();
+}
+
 bool Control::Visible() const {
     return native_->visible;
 }

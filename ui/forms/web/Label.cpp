@@ -37,11 +37,6 @@ NativePtr platform::NewLabel(Label& label, Container& container) {
     return native;
 }
 
-void platform::ShowCaption(Label& label) {
-    vk_set_text(label.Native().Id(), label.Caption().c_str());
-    label.Native().LayOutLater();
-}
-
 void Label::SetAlignment(TextAlignment alignment) {
     alignment_ = alignment;
     const char* const align[] = {"left", "right", "center"};
