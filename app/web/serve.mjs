@@ -16,6 +16,8 @@ const TYPES = {
 // Resolves to {url, close()} once the server listens; port 0 takes a free one.
 export function serve(folder, port = 0) {
   const root = resolve(folder);
+  // Each file is compressed once, as static hosts keep their compressed copies.
+  const compressed = new Map();
   const server = createServer(async (request, response) => {
     let path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     if (path.endsWith('/')) path += 'index.html';
@@ -29,7 +31,10 @@ export function serve(folder, port = 0) {
     }
     const headers = {'Content-Type': TYPES[extname(file)] || 'application/octet-stream', 'Cache-Control': 'no-cache'};
     if (/\bgzip\b/.test(request.headers['accept-encoding'] || '') && !/\.(png|woff2)$/.test(file)) {
-      body = gzipSync(body, {level: 9});
+      const key = file + '\0' + body.length;
+      if (!compressed.has(key) || !compressed.get(key).original.equals(body))
+        compressed.set(key, {original: body, gzip: gzipSync(body, {level: 9})});
+      body = compressed.get(key).gzip;
       headers['Content-Encoding'] = 'gzip';
     }
     response.writeHead(200, headers).end(body);

@@ -63,12 +63,19 @@ var LibraryVelkaroDom = {
   vk_window: function(border, width, height, closeText) {
     var w = VK.make('div', 'vk-window ' + (border ? 'vk-dialog' : 'vk-single'), VK.desk());
     w.setAttribute('role', 'dialog');
-    // Unseen but laid out, so that its outer size is known before it is shown.
+    // Unseen until it is shown.
     w.style.visibility = 'hidden';
     var node = {el: w, kind: 'window'};
     var id = VK.add(node);
+    // The frame's edge and title bar, in pixels: set here, so that the
+    // window's outer size is known without laying the page out.
+    var edge = border ? 3 : 1, title = border ? 0 : 26;
+    w.style.borderWidth = edge + 'px';
+    node.size = [width + 2 * edge, height + title + 2 * edge];
+    VK.largest = [Math.max(VK.largest[0], node.size[0]), Math.max(VK.largest[1], node.size[1])];
     if (!border) {
       var bar = VK.make('div', 'vk-title', w);
+      bar.style.height = title + 'px';
       node.icon = VK.make('img', 'vk-icon', bar);
       node.icon.alt = '';
       node.caption = VK.make('span', 'vk-caption', bar);
@@ -85,9 +92,6 @@ var LibraryVelkaroDom = {
     node.voice = VK.make('div', 'vk-voice', w);
     node.voice.setAttribute('role', 'status');
     node.voice.setAttribute('aria-live', 'polite');
-    // A window's outer size is fixed: measured once, while it is empty.
-    node.size = [w.offsetWidth, w.offsetHeight];
-    VK.largest = [Math.max(VK.largest[0], node.size[0]), Math.max(VK.largest[1], node.size[1])];
     client.addEventListener('click', function(e) { if (!e.vkTaken) VK.send(id, VK.CLICK); });
     w.addEventListener('keydown', function(e) {
       if (e.key.length == 1 && !e.ctrlKey && !e.altKey && !e.metaKey) VK.send(id, VK.KEY, e.key.codePointAt(0));
