@@ -16,9 +16,6 @@ struct frmMainVelkaroTestAccess {
     static forms::Label& Main(frmMainVelkaro& w) { return w.lblMain; }
     static forms::Label& Question(frmMainVelkaro& w) { return w.lblQu1; }
     static forms::Label& List(frmMainVelkaro& w) { return w.lblNoList; }
-    static std::vector<forms::Control*> Controls(frmMainVelkaro& w) {
-        return {&w.lblMain, &w.lblQu1, &w.lblNoList, &w.cmdYes, &w.cmdNo, &w.cmdStart, &w.cmdWrong};
-    }
 };
 
 struct frmAboutTestAccess {

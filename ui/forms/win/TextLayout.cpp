@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "Dpi.h"
 #include "Native.h"
 #include "forms/Fit.h"
 #include "forms/Label.h"
@@ -223,17 +224,18 @@ LabelLayout LayoutOf(const Label& label) {
     const int width = client.right, height = client.bottom;
     const std::wstring text = Wide(label.Caption());
     const DesignFont& design = label.Font();
+    const UINT dpi = DpiOf(native);
     const std::wstring key = text + L'\n' + Wide(design.family) + L'\n' +
                              std::to_wstring(design.points) + L' ' +
                              std::to_wstring(static_cast<int>(design.weight)) + L' ' +
                              std::to_wstring(static_cast<int>(label.Alignment())) + L' ' +
                              std::to_wstring(label.ShrinkToFit()) + L' ' + std::to_wstring(width) +
-                             L' ' + std::to_wstring(height);
+                             L' ' + std::to_wstring(height) + L' ' + std::to_wstring(dpi);
     if (key == native.layoutKey)
         return native.layout;
 
     HDC dc = CreateCompatibleDC(nullptr);
-    const LOGFONTW designed = FontFor(design, text);
+    const LOGFONTW designed = FontFor(design, text, dpi);
     const Trial plain = TryLayout(dc, designed, text, width, height, label.Alignment(), 0);
     const int lines = LineBudget(height, plain.pitch);
     Trial trial;
@@ -244,9 +246,9 @@ LabelLayout LayoutOf(const Label& label) {
         if (narrowing.stretch != 100) {
             // The face's average letter at this height, made narrower.
             const int average =
-                narrowing.smaller ? TryLayout(dc, font, L"", width, height, label.Alignment(), 0)
-                                        .averageWidth
-                                  : plain.averageWidth;
+                narrowing.smaller
+                    ? TryLayout(dc, font, L"", width, height, label.Alignment(), 0).averageWidth
+                    : plain.averageWidth;
             font.lfWidth = std::max(1, (average * narrowing.stretch + 50) / 100);
         }
         trial = TryLayout(dc, font, text, width, height, label.Alignment(), lines);
