@@ -43,7 +43,9 @@ inline QRect Pixels(const QRectF& twips, double dpi = 96) {
 }
 
 // Shows a window and waits until it is on the screen.
+// A test that ended the program before starts it again here.
 inline void ShowAndWait(forms::Form& window) {
+    forms::Restart();
     Widget(window).show();
     if (!QTest::qWaitForWindowExposed(&Widget(window)))
         qFatal("the window was not shown");

@@ -11,7 +11,6 @@
 
 #include "Identity.h"
 #include "forms/Application.h"
-#include "forms/win/WinForms.h"
 #include "frmMainVelkaro.h"
 
 namespace {
@@ -104,13 +103,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return exitCode;
 
     forms::PreparePlatform();
+    frmMainVelkaro* main = nullptr;
     try {
-        (new frmMainVelkaro)->Show();
+        main = new frmMainVelkaro;
     } catch (const std::exception&) {
         return Tell(L"Velkaro cannot start because Windows did not let it open its window.",
                     MB_ICONERROR, 1);
     }
-    const int result = forms::win::RunMessageLoop();
-    forms::win::DestroyWindows();
-    return result;
+    return forms::Run(*main);
 }

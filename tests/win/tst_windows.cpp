@@ -125,7 +125,7 @@ void Key(WORD key, bool shift = false) {
 }
 
 frmMainVelkaro& ShownMainWindow() {
-    forms::win::Restart();
+    forms::Restart();
     auto* window = new frmMainVelkaro;
     window->Show();
     Pump(200);
@@ -135,7 +135,7 @@ frmMainVelkaro& ShownMainWindow() {
 void CloseEverything() {
     forms::win::DestroyWindows();
     Pump();
-    forms::win::Restart();
+    forms::Restart();
 }
 
 void ClickAnswers(frmMainVelkaro& window, int code) {
@@ -374,7 +374,7 @@ TEST_CASE("the stand-in face, and no text cut") {
     fits(Access::List(window), "number screen");
     CloseEverything();
 
-    forms::win::Restart();
+    forms::Restart();
     frmAbout& about = frmAbout::Instance();
     for (forms::Label* label : frmAboutTestAccess::Labels(about))
         fits(*label, "About window");
@@ -450,7 +450,7 @@ TEST_CASE("the About window: size, frame, taskbar, greeting, and the end") {
 
     // So does a key that reaches the window, and Space on the unseen Exit button.
     for (const WORD key : {WORD('X'), WORD(VK_SPACE)}) {
-        forms::win::Restart();
+        forms::Restart();
         frmAbout& again = frmAbout::Instance();
         again.Show();
         Pump(200);

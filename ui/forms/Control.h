@@ -15,8 +15,13 @@
 namespace forms {
 
 class Form;
-// The platform's widget behind a control or a window; each platform defines it.
+// The platform's widget behind a control or a window; each platform defines
+// it, and how it is destroyed.
 class NativeWidget;
+struct NativeDeleter {
+    void operator()(NativeWidget* native) const;
+};
+using NativePtr = std::unique_ptr<NativeWidget, NativeDeleter>;
 
 // What holds controls: a window, or a frame inside one.
 class Container {
@@ -66,7 +71,7 @@ public:
     NativeWidget& Native() const { return *native_; }
 
 protected:
-    Control(Container& container, std::unique_ptr<NativeWidget> native);
+    Control(Container& container, NativePtr native);
 
 private:
     // Places the widget on the pixels of its twips box, measured from the
@@ -74,7 +79,7 @@ private:
     void Place();
 
     Form& window_;
-    std::unique_ptr<NativeWidget> native_;
+    NativePtr native_;
     std::string name_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };

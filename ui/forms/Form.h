@@ -5,10 +5,11 @@
 // Forms live on the heap: a form that closes is destroyed with its state.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Control.h"
 #include "Event.h"
@@ -57,6 +58,9 @@ public:
     void SetIcon(std::string_view name);
     // The keyboard's tab chain, tab index 0 first.
     void SetTabOrder(std::initializer_list<Control*> controls);
+    // The tab chain: the controls set in SetTabOrder, then the others in the
+    // order they were made.
+    std::vector<Control*> TabOrder() const;
 
     // Shows the window without an owner and makes it the active one.
     void Show();
@@ -80,16 +84,28 @@ protected:
     virtual void Form_Unload(int& Cancel);
 
 private:
-    // The platform's side of the window's events.
-    friend struct FormEvents;
+    friend bool CloseWindow(Form& form, const std::function<void()>& close);
+    friend class Control;
     void Place();
 
     BorderStyle border_;
     float clientWidth_, clientHeight_;
     float left_ = 0, top_ = 0;
     std::string name_, caption_;
-    std::unique_ptr<NativeWidget> native_;
+    std::vector<Control*> tabOrder_;
+    // Every control of the window, in the order they were made.
+    std::vector<Control*> controls_;
+    NativePtr native_;
 };
+
+// Every window that exists, oldest first.
+const std::vector<Form*>& LiveWindows();
+
+// Closes a window, as its close box does: Form_Unload decides; then `close`
+// lets the platform close (or destroy) it, and where no other window is
+// shown the program ends. False when Form_Unload kept the window, or the
+// program has ended.
+bool CloseWindow(Form& form, const std::function<void()>& close);
 
 // Where a window of the outer size stands in the middle of the screen.
 float Centred(float screen, float outer);

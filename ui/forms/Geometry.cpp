@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Positions in twips as the windows set them, their pixels, and the centring
-// rule; the same on every platform.
+// Positions in twips as the windows set them, their pixels, the centring
+// rule and where a button's picture stands; the same on every platform.
+#include <algorithm>
 #include <cmath>
 
 #include "Control.h"
+#include "Drawing.h"
 #include "Form.h"
+#include "Platform.h"
 #include "Twips.h"
 
 namespace forms {
@@ -16,6 +19,19 @@ int Round(float value) {
 }
 
 } // namespace
+
+float TwipsPerPixelAt(double dotsPerInch) {
+    return std::isfinite(dotsPerInch) && dotsPerInch > 0
+               ? kTwipsPerInch / static_cast<float>(dotsPerInch)
+               : kTwipsPerPixelAt96Dpi;
+}
+
+float TwipsPerPixelX() {
+    return TwipsPerPixelAt(platform::DotsPerInchX());
+}
+float TwipsPerPixelY() {
+    return TwipsPerPixelAt(platform::DotsPerInchY());
+}
 
 int ToPixelsX(float twips) {
     return Round(twips / TwipsPerPixelX());
@@ -35,6 +51,13 @@ float ToTwipsX(int pixels) {
 }
 float ToTwipsY(int pixels) {
     return static_cast<float>(pixels) * TwipsPerPixelY();
+}
+
+float ScreenWidth() {
+    return platform::ScreenPixelsWide() * TwipsPerPixelX();
+}
+float ScreenHeight() {
+    return platform::ScreenPixelsHigh() * TwipsPerPixelY();
 }
 
 void Control::SetLeft(float twips) {
@@ -72,6 +95,19 @@ float Centred(float screen, float outer) {
 void Centre(Form& form) {
     form.SetTop(Centred(ScreenHeight(), form.OuterHeight()));
     form.SetLeft(Centred(ScreenWidth(), form.OuterWidth()));
+}
+
+PixelRect PictureBox(int buttonWidth, int roomBottom, int pictureWidth, int pictureHeight) {
+    // A pixel clear of the button's top edge and of the letters below.
+    constexpr int top = 1;
+    const int room = roomBottom - 1 - top;
+    int width = pictureWidth, height = pictureHeight;
+    if (height > room && height > 0) {
+        const int shorter = std::max(1, room);
+        width = std::max(1, static_cast<int>(static_cast<long long>(width) * shorter / height));
+        height = shorter;
+    }
+    return {(buttonWidth - width) / 2, top + (room - height) / 2, width, height};
 }
 
 } // namespace forms

@@ -26,7 +26,7 @@ public:
     NativeWidget& Native() const { return *native_; }
 
 private:
-    std::unique_ptr<NativeWidget> native_;
+    NativePtr native_;
 };
 
 } // namespace forms

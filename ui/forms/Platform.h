@@ -1,13 +1,90 @@
 // SPDX-License-Identifier: MIT
-// What the forms layer's shared code asks of the platform's implementation.
+// The whole contract of a platform's implementation of the forms layer. The
+// shared code (Geometry.cpp, Fit.cpp, Focus.cpp, Fonts.cpp, Lifetime.cpp)
+// holds every rule that is the same everywhere and asks the platform, through
+// the functions below, only what the platform alone knows or does.
+//
+// Besides these functions a platform defines:
+// - `NativeWidget` (a control's or window's widget) and `NativeTimer`, and
+//   `NativeDeleter::operator()`, which destroys a widget;
+// - the members of the vocabulary that reach the widget: Control's Visible,
+//   SetVisible, Enabled, SetEnabled, SetFocus, SetName, ZOrder, SetSpokenName
+//   and Place; Label's SetAlignment, SetFontSize, SetFont, SetForeColor and
+//   SetShrinkToFit; CommandButton's SetDescription, SetFont and
+//   SetPicture(name, width, height); Frame's SetBackColor and SetForeColor;
+//   Line's constructor, destructor and setters; Form's SetName, SetCaption,
+//   SetSpokenName, Announce, Place, OuterWidth, OuterHeight, SetBackColor,
+//   ButtonFace, SetIcon, Show, Visible and Close; Timer's constructor,
+//   destructor and SetEnabled.
 // Not for window code.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
-namespace forms::platform {
+#include "Control.h"
 
+namespace forms {
+
+class CommandButton;
+class Frame;
+class Label;
+
+namespace platform {
+
+// --- The screen -----------------------------------------------------------------------------
+// The primary screen's logical resolution in dots per inch; 0 where none is
+// known. Twips per pixel follow from it (Twips.h).
+double DotsPerInchX();
+double DotsPerInchY();
+// The primary screen's size in pixels; 0 where there is no screen.
+float ScreenPixelsWide();
+float ScreenPixelsHigh();
+
+// --- Fonts ----------------------------------------------------------------------------------
 // Whether a font family of that name is installed.
 bool FamilyInstalled(std::string_view family);
 
-} // namespace forms::platform
+// --- Making the widgets ---------------------------------------------------------------------
+// The widget of a window, made with its border and client size; the widget
+// of a control in its container. Each is made hidden or shown as the
+// platform's windows are made, and owns nothing of the forms layer's.
+NativePtr NewWindow(Form& form);
+NativePtr NewLabel(Label& label, Container& container);
+NativePtr NewButton(CommandButton& button, Container& container);
+NativePtr NewFrame(Frame& frame, Container& container);
+
+// --- Captions -------------------------------------------------------------------------------
+// The control's caption has changed: draw it, and tell screen readers.
+void ShowCaption(Label& label);
+void ShowCaption(CommandButton& button);
+// The size of a picture of the program's, in pixels as drawn; 0 x 0 for an
+// unknown name.
+struct PictureSize {
+    int width = 0, height = 0;
+};
+PictureSize SizeOfPicture(std::string_view name);
+
+// --- The keyboard focus (Focus.h) -----------------------------------------------------------
+// Whether the control can take the keyboard focus now: shown, enabled, and
+// one that takes the focus at all.
+bool CanTakeFocus(const Control& control);
+// The control of the window that has the focus; null where none has.
+Control* FocusedControl(const Form& form);
+// Gives the focus to the control, as Tab would; null: to no control.
+void MoveFocus(Form& form, Control* control);
+// The window's tab chain has changed (Form::TabOrder()).
+void TabOrderChanged(Form& form);
+
+// --- The program (Application.h) ------------------------------------------------------------
+// Shows the first window, calls `shown` (where given), and runs the event
+// loop until the program ends; then destroys every window left and returns
+// the exit code.
+int RunProgram(Form& first, const std::function<void()>& shown);
+// Ends the program now: every window hidden, every timer stopped, and the
+// event loop told to return. Called once by End().
+void EndProgram();
+
+} // namespace platform
+
+} // namespace forms

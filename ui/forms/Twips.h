@@ -6,7 +6,16 @@
 
 namespace forms {
 
-// Twips per pixel: 1440 / the screen's logical DPI (15 at 96 DPI).
+inline constexpr float kTwipsPerInch = 1440.0f;
+// Twips per pixel on a 96 DPI screen, where a picture's pixels are its design
+// size; also the measure where a screen reports no usable resolution.
+inline constexpr float kTwipsPerPixelAt96Dpi = 15.0f;
+
+// Twips per pixel at a resolution in dots per inch; 96 DPI's where the
+// resolution is zero, negative or not a number (broken scale settings).
+float TwipsPerPixelAt(double dotsPerInch);
+
+// Twips per pixel on the screen: 1440 / its logical DPI (15 at 96 DPI).
 float TwipsPerPixelX();
 float TwipsPerPixelY();
 

@@ -1,21 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "forms/Application.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTimer>
 
-#include "Widgets.h"
+#include "Native.h"
+#include "forms/Form.h"
+#include "forms/Platform.h"
 
 namespace forms {
-
-namespace qt {
-
-QList<FormWidget*>& LiveForms() {
-    static QList<FormWidget*> forms;
-    return forms;
-}
-
-} // namespace qt
 
 void PreparePlatform() {
     // With shared-memory images every repaint on X11 waits for the server's
@@ -26,13 +19,26 @@ void PreparePlatform() {
         qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
-void End() {
-    for (qt::FormWidget* form : qt::LiveForms()) {
-        for (QTimer* timer : form->findChildren<QTimer*>())
+namespace platform {
+
+int RunProgram(Form& first, const std::function<void()>& shown) {
+    qt::Widget(first).show();
+    if (shown)
+        shown();
+    const int result = QApplication::exec();
+    qDeleteAll(QApplication::topLevelWidgets());
+    return result;
+}
+
+void EndProgram() {
+    for (Form* form : LiveWindows()) {
+        QWidget& widget = qt::Widget(*form);
+        for (QTimer* timer : widget.findChildren<QTimer*>())
             timer->stop();
-        form->hide();
+        widget.hide();
     }
     QCoreApplication::exit(0);
 }
 
+} // namespace platform
 } // namespace forms

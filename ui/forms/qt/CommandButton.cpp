@@ -14,13 +14,16 @@
 #include "Picture.h"
 #include "Utf8.h"
 #include "Widgets.h"
+#include "forms/Drawing.h"
+#include "forms/Focus.h"
+#include "forms/Platform.h"
 #include "forms/Twips.h"
 
 namespace forms {
 
-CommandButton::CommandButton(Container& container)
-    : Control(container, std::make_unique<NativeWidget>(
-                             new qt::ButtonWidget(*this, &container.Native().Widget()))) {}
+NativePtr platform::NewButton(CommandButton& button, Container& container) {
+    return NativeWidget::Of(new qt::ButtonWidget(button, &container.Native().Widget()));
+}
 
 namespace {
 qt::ButtonWidget& Drawn(const CommandButton& button) {
@@ -28,11 +31,15 @@ qt::ButtonWidget& Drawn(const CommandButton& button) {
 }
 } // namespace
 
-void CommandButton::SetCaption(std::string_view caption) {
-    caption_ = caption;
-    const QString text = qt::FromUtf8(caption);
-    Drawn(*this).setText(text);
-    Drawn(*this).setAccessibleName(text);
+void platform::ShowCaption(CommandButton& button) {
+    const QString text = qt::FromUtf8(button.Caption());
+    Drawn(button).setText(text);
+    Drawn(button).setAccessibleName(text);
+}
+
+platform::PictureSize platform::SizeOfPicture(std::string_view name) {
+    const QSize size = qt::PictureSize(name);
+    return {std::max(0, size.width()), std::max(0, size.height())};
 }
 
 void CommandButton::SetDescription(std::string_view description) {
@@ -49,13 +56,6 @@ void CommandButton::SetPicture(std::string_view name, float widthTwips, float he
     Drawn(*this).SetPicture(qt::Picture(name), widthTwips, heightTwips);
 }
 
-void CommandButton::SetPicture(std::string_view name) {
-    constexpr float kTwipsPerPixelAt96Dpi = 15.0f;
-    const QPixmap picture = qt::Picture(name);
-    picture_ = name;
-    Drawn(*this).SetPicture(picture, picture.width() * kTwipsPerPixelAt96Dpi,
-                            picture.height() * kTwipsPerPixelAt96Dpi);
-}
 
 namespace qt {
 
@@ -84,8 +84,7 @@ ButtonWidget::ButtonWidget(CommandButton& owner, QWidget* container)
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] {
         owner_.Click.Raise();
-        if (auto* form = qobject_cast<FormWidget*>(window()))
-            form->SettleFocus();
+        SettleFocus(owner_.Window(), &owner_);
     });
 }
 
@@ -106,22 +105,17 @@ QRect ButtonWidget::CaptionRect() const {
 QRect ButtonWidget::PictureRect() const {
     if (picture_.isNull())
         return {};
-    // The room between the button's edge and the top of the caption's letters
-    // (the whole button without a caption).
-    int bottom = height() - 1;
+    // The picture stands above the top of the caption's letters.
+    int bottom = height();
     if (!text().isEmpty()) {
         const QFontMetricsF metrics(font());
         const qreal inkTop =
             CaptionRect().top() + metrics.ascent() + metrics.tightBoundingRect(text()).top();
-        bottom = static_cast<int>(std::floor(inkTop)) - 1;
+        bottom = static_cast<int>(std::floor(inkTop));
     }
-    constexpr int top = 1;
-    // Shown at its size, smaller only where the button is too short for it.
-    QSize size(ToPixelsX(pictureWidth_), ToPixelsY(pictureHeight_));
-    if (size.height() > bottom - top)
-        size.scale(size.width(), std::max(1, bottom - top), Qt::KeepAspectRatio);
-    return {(width() - size.width()) / 2, top + (bottom - top - size.height()) / 2, size.width(),
-            size.height()};
+    const PixelRect box =
+        PictureBox(width(), bottom, ToPixelsX(pictureWidth_), ToPixelsY(pictureHeight_));
+    return {box.left, box.top, box.width, box.height};
 }
 
 void ButtonWidget::paintEvent(QPaintEvent*) {

@@ -10,11 +10,14 @@
 
 namespace forms {
 
-Control::Control(Container& container, std::unique_ptr<NativeWidget> native)
-    : window_(container.Window())
-    , native_(std::move(native)) {}
-
-Control::~Control() = default;
+void NativeDeleter::operator()(NativeWidget* native) const {
+    // A window deleted by the program rather than by Qt: the widget goes
+    // with it, and must not delete the window again.
+    if (native->HasWidget())
+        if (auto* form = qobject_cast<qt::FormWidget*>(&native->Widget()))
+            form->Disown();
+    delete native;
+}
 
 bool Control::Visible() const {
     return !native_->Widget().isHidden();

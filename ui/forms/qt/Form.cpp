@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWindow>
-#include <algorithm>
 #include <qdrawutil.h>
 
 #include "Accessibility.h"
@@ -18,14 +17,12 @@
 #include "Widgets.h"
 #include "X11Frame.h"
 #include "forms/Application.h"
+#include "forms/Focus.h"
+#include "forms/Pictures.h"
+#include "forms/Platform.h"
 #include "forms/Twips.h"
 
 namespace forms {
-
-// The platform's side of a window's events.
-struct FormEvents {
-    static void Unload(Form& form, int& cancel) { form.Form_Unload(cancel); }
-};
 
 namespace {
 
@@ -45,27 +42,42 @@ Qt::WindowFlags Flags(BorderStyle border) {
     return Qt::Window;
 }
 
-bool CanTakeFocus(const QWidget& control, const QWidget& form) {
-    return control.isVisibleTo(&form) && control.isEnabled() &&
-           (control.focusPolicy() & Qt::TabFocus);
-}
-
 qt::FormWidget& Drawn(const Form& form) {
     return static_cast<qt::FormWidget&>(qt::Widget(form));
 }
 
 } // namespace
 
-Form::Form(BorderStyle border, float clientWidth, float clientHeight)
-    : border_(border)
-    , clientWidth_(clientWidth)
-    , clientHeight_(clientHeight)
-    , native_(std::make_unique<NativeWidget>(new qt::FormWidget(*this, border))) {}
+NativePtr platform::NewWindow(Form& form) {
+    return NativeWidget::Of(new qt::FormWidget(form, form.Border()));
+}
 
-Form::~Form() {
-    // Deleted by the program rather than by Qt: the widget goes with it.
-    if (native_->HasWidget())
-        Drawn(*this).Disown();
+bool platform::CanTakeFocus(const Control& control) {
+    const QWidget& widget = qt::Widget(control);
+    return widget.isVisibleTo(widget.window()) && widget.isEnabled() &&
+           (widget.focusPolicy() & Qt::TabFocus);
+}
+
+Control* platform::FocusedControl(const Form& form) {
+    const QWidget* focus = Drawn(form).focusWidget();
+    return focus ? qt::ControlOf(*focus) : nullptr;
+}
+
+void platform::MoveFocus(Form& form, Control* control) {
+    if (control)
+        qt::Widget(*control).setFocus(Qt::TabFocusReason);
+    else if (QWidget* focus = Drawn(form).focusWidget())
+        focus->clearFocus();
+}
+
+void platform::TabOrderChanged(Form& form) {
+    QWidget* previous = nullptr;
+    for (Control* control : form.TabOrder()) {
+        QWidget* widget = &qt::Widget(*control);
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 void Form::SetName(std::string_view name) {
@@ -118,20 +130,9 @@ Color Form::ButtonFace() const {
 void Form::SetIcon(std::string_view name) {
     // From pixmaps: an icon made from a file name without suffix would load
     // the MIME database to find its format.
-    const std::string base(name);
-    QIcon icon(qt::Picture(base + "32"));
-    icon.addPixmap(qt::Picture(base + "16"));
+    QIcon icon(qt::Picture(name));
+    icon.addPixmap(qt::Picture(SmallIconOf(name)));
     Drawn(*this).setWindowIcon(icon);
-}
-
-void Form::SetTabOrder(std::initializer_list<Control*> controls) {
-    QWidget* previous = nullptr;
-    for (Control* control : controls) {
-        QWidget* widget = &qt::Widget(*control);
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
 }
 
 void Form::Show() {
@@ -149,15 +150,12 @@ void Form::Close() {
     Drawn(*this).close();
 }
 
-void Form::Form_Unload(int&) {}
-
 namespace qt {
 
 FormWidget::FormWidget(Form& owner, BorderStyle border)
     : QWidget(nullptr, Flags(border))
     , owner_(&owner)
     , border_(border) {
-    LiveForms().append(this);
     RelayPaletteChanges();
     qt::accessibility::Install();
     setAttribute(Qt::WA_DeleteOnClose);
@@ -177,7 +175,6 @@ FormWidget::FormWidget(Form& owner, BorderStyle border)
 }
 
 FormWidget::~FormWidget() {
-    LiveForms().removeOne(this);
     // Closed and deleted by Qt: the window goes with its widget.
     if (Form* form = owner_) {
         owner_ = nullptr;
@@ -198,20 +195,8 @@ QMargins FormWidget::FrameMargins() const {
 }
 
 void FormWidget::closeEvent(QCloseEvent* event) {
-    int cancel = 0;
-    if (owner_)
-        FormEvents::Unload(*owner_, cancel);
-    if (cancel) {
+    if (!owner_ || !CloseWindow(*owner_, [event] { event->accept(); }))
         event->ignore();
-        return;
-    }
-    event->accept();
-    // With no window left the program has nothing more to do.
-    const bool anotherShown =
-        std::any_of(LiveForms().cbegin(), LiveForms().cend(),
-                    [this](const FormWidget* f) { return f != this && f->isVisible(); });
-    if (!anotherShown)
-        End();
 }
 
 void FormWidget::showEvent(QShowEvent* event) {
@@ -271,23 +256,19 @@ void FormWidget::mouseReleaseEvent(QMouseEvent* event) {
 // focus waits instead until the handler has finished.
 bool FormWidget::focusNextPrevChild(bool next) {
     const QWidget* focus = focusWidget();
-    if (focus && !CanTakeFocus(*focus, *this)) {
-        QMetaObject::invokeMethod(this, &FormWidget::SettleFocus, Qt::QueuedConnection);
+    if (const Control* control = focus ? ControlOf(*focus) : nullptr;
+        control && owner_ && !platform::CanTakeFocus(*control)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                const QWidget* focus = focusWidget();
+                if (owner_ && focus)
+                    SettleFocus(*owner_, ControlOf(*focus));
+            },
+            Qt::QueuedConnection);
         return true;
     }
     return QWidget::focusNextPrevChild(next);
-}
-
-void FormWidget::SettleFocus() {
-    QWidget* focus = focusWidget();
-    if (!focus || CanTakeFocus(*focus, *this))
-        return;
-    for (QWidget* next = focus->nextInFocusChain(); next != focus; next = next->nextInFocusChain())
-        if (isAncestorOf(next) && CanTakeFocus(*next, *this)) {
-            next->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    focus->clearFocus();
 }
 
 void FormWidget::keyPressEvent(QKeyEvent* event) {

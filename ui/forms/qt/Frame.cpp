@@ -7,12 +7,13 @@
 #include "Native.h"
 #include "Utf8.h"
 #include "Widgets.h"
+#include "forms/Platform.h"
 
 namespace forms {
 
-Frame::Frame(Container& container)
-    : Control(container, std::make_unique<NativeWidget>(
-                             new qt::FrameWidget(*this, &container.Native().Widget()))) {}
+NativePtr platform::NewFrame(Frame& frame, Container& container) {
+    return NativeWidget::Of(new qt::FrameWidget(frame, &container.Native().Widget()));
+}
 
 namespace {
 void SetColor(const Frame& frame, QPalette::ColorRole role, Color color) {

@@ -14,12 +14,14 @@
 #include "Native.h"
 #include "Utf8.h"
 #include "Widgets.h"
+#include "forms/Fit.h"
+#include "forms/Platform.h"
 
 namespace forms {
 
-Label::Label(Container& container)
-    : Control(container, std::make_unique<NativeWidget>(
-                             new qt::LabelWidget(*this, &container.Native().Widget()))) {}
+NativePtr platform::NewLabel(Label& label, Container& container) {
+    return NativeWidget::Of(new qt::LabelWidget(label, &container.Native().Widget()));
+}
 
 namespace {
 qt::LabelWidget& Drawn(const Label& label) {
@@ -27,11 +29,10 @@ qt::LabelWidget& Drawn(const Label& label) {
 }
 } // namespace
 
-void Label::SetCaption(std::string_view caption) {
-    caption_ = caption;
-    const QString text = qt::FromUtf8(caption);
-    Drawn(*this).setText(text);
-    Drawn(*this).setAccessibleName(text);
+void platform::ShowCaption(Label& label) {
+    const QString text = qt::FromUtf8(label.Caption());
+    Drawn(label).setText(text);
+    Drawn(label).setAccessibleName(text);
 }
 
 void Label::SetAlignment(TextAlignment alignment) {
@@ -80,21 +81,17 @@ QFont LabelWidget::DrawnFont() const {
 }
 
 QFont LabelWidget::Fit(QTextLayout& layout) const {
-    // First narrower letters, a percent at a time, which keeps the lines as
-    // they are; sizes come only in whole pixels. Then smaller letters.
-    constexpr int kNarrowest = 85;
-    // As many lines as the label has room for in its own font: a smaller
-    // font does not bring in more.
-    QFont drawn = font();
-    const int lines = std::max(1, int(height() / QFontMetricsF(drawn).height()));
-    for (int tries = 0; !LayOut(layout, drawn, lines) && owner_.ShrinkToFit() && tries < 60;
-         ++tries) {
-        const int stretch = drawn.stretch() == QFont::AnyStretch ? 100 : drawn.stretch();
-        if (stretch > kNarrowest)
-            drawn.setStretch(stretch - 1);
-        else
-            drawn.setPointSizeF(drawn.pointSizeF() * 0.95);
-    }
+    const QFont designed = font();
+    const int lines = LineBudget(height(), QFontMetricsF(designed).height());
+    QFont drawn = designed;
+    FitCaption(owner_.ShrinkToFit(), [&](const Narrowing& narrowing) {
+        drawn = designed;
+        if (narrowing.stretch != 100)
+            drawn.setStretch(narrowing.stretch);
+        if (narrowing.smaller)
+            drawn.setPointSizeF(designed.pointSizeF() * narrowing.SizeFactor());
+        return LayOut(layout, drawn, lines);
+    });
     return drawn;
 }
 

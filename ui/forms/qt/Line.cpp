@@ -71,7 +71,7 @@ LineWidget& Drawn(const Line& line) {
 } // namespace
 
 Line::Line(Container& container)
-    : native_(std::make_unique<NativeWidget>(new LineWidget(&container.Native().Widget()))) {}
+    : native_(NativeWidget::Of(new LineWidget(&container.Native().Widget()))) {}
 
 Line::~Line() = default;
 

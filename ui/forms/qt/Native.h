@@ -25,6 +25,8 @@ public:
     bool HasWidget() const { return widget_ != nullptr; }
     // The widget is being deleted by Qt: nothing is left to delete.
     void Forget() { widget_ = nullptr; }
+    // Makes the widget of a control or a window.
+    static NativePtr Of(QWidget* widget) { return NativePtr(new NativeWidget(widget)); }
 
 private:
     QWidget* widget_;

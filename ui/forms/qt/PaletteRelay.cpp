@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include "Native.h"
 #include "Widgets.h"
 
 namespace forms::qt {
@@ -18,8 +19,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == QCoreApplication::instance() &&
             event->type() == QEvent::ApplicationPaletteChange)
-            for (FormWidget* form : LiveForms())
-                QCoreApplication::sendEvent(form, event);
+            for (Form* form : LiveWindows())
+                QCoreApplication::sendEvent(&Widget(*form), event);
         return false;
     }
 };

@@ -2,16 +2,21 @@
 #include "Picture.h"
 
 #include "Utf8.h"
+#include "forms/Pictures.h"
 
 #include <QFile>
 #include <QImageReader>
 
 namespace forms::qt {
 
-QPixmap Picture(std::string_view name) {
-    QFile file(QStringLiteral(":/pictures/") + FromUtf8(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+namespace {
+
+// Reads the picture of that name: its size alone, or the whole of it.
+template <typename Read> auto ReadPicture(std::string_view name, Read read) {
+    const std::string_view stored = PictureFileOf(name);
+    QFile file(QStringLiteral(":/pictures/") + FromUtf8(stored));
+    if (stored.empty() || !file.open(QIODevice::ReadOnly))
+        return decltype(read(std::declval<QImageReader&>())){};
     // The formats of the pictures: PNG and XPM, both read by Qt itself. With
     // the format named and no detection, Qt asks no plugin; any other format
     // is left for Qt to recognise.
@@ -23,7 +28,17 @@ QPixmap Picture(std::string_view name) {
         format = "xpm";
     QImageReader reader(&file, format);
     reader.setAutoDetectImageFormat(format.isEmpty());
-    return QPixmap::fromImage(reader.read());
+    return read(reader);
+}
+
+} // namespace
+
+QPixmap Picture(std::string_view name) {
+    return ReadPicture(name, [](QImageReader& reader) { return QPixmap::fromImage(reader.read()); });
+}
+
+QSize PictureSize(std::string_view name) {
+    return ReadPicture(name, [](QImageReader& reader) { return reader.size(); });
 }
 
 } // namespace forms::qt

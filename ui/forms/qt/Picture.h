@@ -7,9 +7,11 @@
 
 namespace forms::qt {
 
-// Decodes the picture of that name (":/pictures/<name>"). Its format is told
+// Decodes the picture of that name, stored as ":/pictures/<its file>". Its format is told
 // from its first bytes, so that Qt does not load every image format plugin to
 // ask each whether it can read it.
 QPixmap Picture(std::string_view name);
+// Its size, read without decoding it.
+QSize PictureSize(std::string_view name);
 
 } // namespace forms::qt

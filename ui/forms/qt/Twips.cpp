@@ -1,29 +1,18 @@
 // SPDX-License-Identifier: MIT
-#include "forms/Twips.h"
-
+// The screen as Qt reports it: the primary screen's logical resolution and
+// size.
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
-#include <cmath>
 
-namespace forms {
+#include "forms/Platform.h"
+
+namespace forms::platform {
 
 namespace {
 
-constexpr float kTwipsPerInch = 1440.0f;
-// Used when no screen is known: 96 DPI.
-constexpr float kDefaultTwipsPerPixel = 15.0f;
-
 const QScreen* Screen() {
     return QGuiApplication::primaryScreen();
-}
-
-// Twips per pixel at a resolution a screen reports, which may be zero or not a number when the
-// scale settings are broken.
-float TwipsPerPixel(qreal dotsPerInch) {
-    return std::isfinite(dotsPerInch) && dotsPerInch > 0
-               ? kTwipsPerInch / static_cast<float>(dotsPerInch)
-               : kDefaultTwipsPerPixel;
 }
 
 // The pixels from first to last, counted without overflow whatever the screen reports
@@ -34,30 +23,24 @@ float Extent(int first, int last) {
 
 } // namespace
 
-float TwipsPerPixelX() {
+double DotsPerInchX() {
     const QScreen* screen = Screen();
-    return screen ? TwipsPerPixel(screen->logicalDotsPerInchX()) : kDefaultTwipsPerPixel;
+    return screen ? screen->logicalDotsPerInchX() : 0.0;
 }
 
-float TwipsPerPixelY() {
+double DotsPerInchY() {
     const QScreen* screen = Screen();
-    return screen ? TwipsPerPixel(screen->logicalDotsPerInchY()) : kDefaultTwipsPerPixel;
+    return screen ? screen->logicalDotsPerInchY() : 0.0;
 }
 
-float ScreenWidth() {
+float ScreenPixelsWide() {
     const QScreen* screen = Screen();
-    if (!screen)
-        return 0.0f;
-    const QRect geometry = screen->geometry();
-    return Extent(geometry.left(), geometry.right()) * TwipsPerPixelX();
+    return screen ? Extent(screen->geometry().left(), screen->geometry().right()) : 0.0f;
 }
 
-float ScreenHeight() {
+float ScreenPixelsHigh() {
     const QScreen* screen = Screen();
-    if (!screen)
-        return 0.0f;
-    const QRect geometry = screen->geometry();
-    return Extent(geometry.top(), geometry.bottom()) * TwipsPerPixelY();
+    return screen ? Extent(screen->geometry().top(), screen->geometry().bottom()) : 0.0f;
 }
 
-} // namespace forms
+} // namespace forms::platform

@@ -139,12 +139,6 @@ public:
     // The frame as the platform reports it for the native window.
     QMargins FrameMargins() const;
 
-    // Where the focus goes when the control that has it was hidden or
-    // disabled: on to the next control in the tab chain that can take it,
-    // round to the first. Event handlers run before it, so that a handler
-    // may hide one control and show another.
-    void SettleFocus();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -170,8 +164,5 @@ private:
 // The font that draws a design font here: the stand-in face, sized so that
 // it takes the room the designed face takes.
 QFont RenderFont(const DesignFont& design);
-
-// The Form's widget, and every live one.
-QList<FormWidget*>& LiveForms();
 
 } // namespace forms::qt

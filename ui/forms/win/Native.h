@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The Windows side of the forms layer: what stands behind a window, a
-// control and a timer, and the helpers the implementation files share.
+// control and a timer, and what the implementation files share.
 // Not for window code.
 #pragma once
 
@@ -14,71 +14,101 @@
 
 namespace forms {
 
+class CommandButton;
 class Control;
 class Form;
-class Timer;
+class Label;
+class NativeLine;
 
 // A window's or a control's native window, and what the forms layer keeps
-// beside it. Lines have no window of their own: their window draws them.
+// beside it; each kind below adds what it alone needs. Lines have no window
+// of their own: their container draws them.
 class NativeWidget {
 public:
     enum class Kind { Form, Label, Button, Frame, Line };
 
     NativeWidget(Kind kind, NativeWidget* container);
-    ~NativeWidget();
+    virtual ~NativeWidget();
     NativeWidget(const NativeWidget&) = delete;
     NativeWidget& operator=(const NativeWidget&) = delete;
 
-    // The native window's handle; the forms layer's widget behind a handle.
+    // The forms layer's widget behind a native window's handle.
     static NativeWidget* Of(HWND hwnd);
 
-    Kind kind;
+    const Kind kind;
     HWND hwnd = nullptr;
     // The container holding the control (nothing for a window) and the
     // window at the top.
-    NativeWidget* container = nullptr;
-    NativeWidget* top = nullptr;
+    NativeWidget* const container;
+    NativeWidget* const top;
     Control* control = nullptr;
     Form* form = nullptr;
     // The native class's own window procedure, where a control's is replaced.
     WNDPROC baseProc = nullptr;
-
-    // Windows and frames: the background; frames: the edge colour.
-    Color back{}, fore{};
-    bool hasFore = false;
-    // Windows: the keyboard's tab chain, the lines they draw (in drawing
-    // order), the control that had or is to get the focus, the icons.
-    std::vector<Control*> tabOrder;
-    std::vector<NativeWidget*> lines;
-    HWND focus = nullptr;
-    HICON bigIcon = nullptr, smallIcon = nullptr;
-
+    // Controls: the name spoken where the caption is empty.
+    std::string spokenName;
     // Labels, frames and windows: a left press inside, not yet released.
     bool pressed = false;
+};
 
-    // Labels and buttons: the caption, and how a label's is laid out now
-    // (for the key it was laid out for).
-    std::string caption;
+// Windows and frames: their background, and the lines they draw, in drawing
+// order.
+class NativeContainer : public NativeWidget {
+public:
+    using NativeWidget::NativeWidget;
+    Color back{};
+    std::vector<NativeLine*> lines;
+};
+
+class NativeFrame : public NativeContainer {
+public:
+    using NativeContainer::NativeContainer;
+    // The edge's colour, once set.
+    Color fore{};
+    bool hasFore = false;
+};
+
+class NativeForm : public NativeContainer {
+public:
+    NativeForm()
+        : NativeContainer(Kind::Form, nullptr) {}
+    ~NativeForm() override;
+    // The control that had, or is to get, the focus when the window is next
+    // activated.
+    HWND focus = nullptr;
+    HICON bigIcon = nullptr, smallIcon = nullptr;
+    // A hidden text whose new name tells screen readers what a change of
+    // screen shows.
+    HWND announcer = nullptr;
+};
+
+class NativeLabel : public NativeWidget {
+public:
+    using NativeWidget::NativeWidget;
+    // How the caption is laid out now, and what it was laid out for.
     win::LabelLayout layout;
     std::wstring layoutKey;
+};
 
-    // Buttons: the picture and the size it is shown at, in twips; the name
-    // spoken where the caption is empty; Space held down.
-    std::string picture;
+class NativeButton : public NativeWidget {
+public:
+    using NativeWidget::NativeWidget;
+    // The size the picture is shown at, in twips.
     float pictureWidth = 0, pictureHeight = 0;
-    std::string spokenName;
+    // Space held down.
     bool spaceDown = false;
-    // Buttons: what a screen reader may say of the button after its name.
+    // What a screen reader may say of the button after its name.
     std::string description;
-    // Windows: a hidden text whose new name tells screen readers what a
-    // change of screen shows.
-    HWND announcer = nullptr;
+};
 
-    // Lines: the two points in twips, colour and width.
+class NativeLine : public NativeWidget {
+public:
+    using NativeWidget::NativeWidget;
+    // The two points in twips, colour and width.
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    Color lineColor{};
-    bool hasLineColor = false;
-    int lineWidth = 1;
+    Color color{};
+    bool hasColor = false;
+    int width = 1;
 };
 
 class NativeTimer {
@@ -91,6 +121,11 @@ public:
 
 namespace win {
 
+// The kind's own part of a widget.
+template <typename T> T& As(NativeWidget& native) {
+    return static_cast<T&>(native);
+}
+
 // UTF-8 to UTF-16 and back.
 std::wstring Wide(std::string_view text);
 std::string Narrow(std::wstring_view text);
@@ -100,6 +135,8 @@ COLORREF Ref(Color color);
 // The window classes of windows and frames, registered once.
 const wchar_t* FormClass();
 const wchar_t* FrameClass();
+// The window procedure that labels and buttons get in place of their class's.
+LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The program's DPI: the primary monitor's, which the twips are measured at.
 UINT Dpi();
@@ -109,30 +146,59 @@ UINT Dpi();
 // that lacks a caption's letters gives way to an installed one that has them.
 LOGFONTW FontFor(const DesignFont& design, std::wstring_view caption);
 
-// Paints a container's own face (background, frame edge, lines) into dc,
-// whose origin is at offset from the container's client origin.
-void PaintContainer(NativeWidget& container, HDC dc, POINT offset, const RECT& area);
+// A font selected into a device context for as long as it lives.
+class SelectedFont {
+public:
+    SelectedFont(HDC dc, const LOGFONTW& font);
+    ~SelectedFont();
+    SelectedFont(const SelectedFont&) = delete;
+    SelectedFont& operator=(const SelectedFont&) = delete;
 
-// Draws a button: face, picture above the caption, focus mark.
+private:
+    HDC dc_;
+    HFONT font_;
+    HGDIOBJ old_;
+};
+
+// A text shaped by Uniscribe, right to left: Arabic joined, digits and Latin
+// words in their order.
+class Shaped {
+public:
+    Shaped(HDC dc, const std::wstring& text);
+    ~Shaped();
+    Shaped(const Shaped&) = delete;
+    Shaped& operator=(const Shaped&) = delete;
+
+    int Width() const;
+    // The width of each character as shaped in its text.
+    std::vector<int> Widths(std::size_t count) const;
+    void Draw(int x, int baseline) const;
+
+private:
+    void* analysis_ = nullptr;
+};
+
+// Painting: a container's own face (background, frame edge, lines) into dc,
+// whose origin is at offset from the container's client origin; a label;
+// a button's face, picture above the caption, focus mark.
+void PaintContainer(NativeContainer& container, HDC dc, POINT offset, const RECT& area);
+void PaintLabel(NativeWidget& label);
 void DrawButton(NativeWidget& button, const DRAWITEMSTRUCT& item);
-// The button was pressed (mouse, Space, Return): Click, then the focus settles.
-void ButtonClicked(NativeWidget& button);
+// Asks for the widget to be painted again, with what it holds.
+void Invalidate(const NativeWidget& native);
 
-// Whether a control can take the keyboard focus now.
-bool CanTakeFocus(const Control& control);
-// The focus left on nothing usable (a control hidden or disabled by a
-// handler) moves on to the next control in tab order after the one given.
-void SettleFocus(Form& form, Control* after);
-// Tab and Shift+Tab.
-void MoveFocus(Form& form, bool forward);
+// Whether the control's own window is shown (its containers aside).
+bool Shown(const NativeWidget& native);
+
+// The focus: given back to a window that becomes active (where it was, or
+// the first control that can take it), and moved by Tab and Shift+Tab.
+void GiveFocus(Form& form);
+void Tab(Form& form, bool forward);
 
 // A container's window procedure for what its children tell it.
-bool ContainerMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-// A window's key press (a typed character).
-void KeyTyped(Form& form, wchar_t character);
-
-// Whether End() has run: no handler runs after it.
-bool Ended();
+bool ContainerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+// A window's WM_TIMER: the tick of the timer with that id, while it lives.
+void TimerTicked(UINT_PTR id);
 
 // Pictures by name: a 32-bit top-down premultiplied BGRA bitmap, drawn with
 // AlphaBlend; the icon of a picture.

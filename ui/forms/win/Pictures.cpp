@@ -3,6 +3,7 @@
 // sources (C arrays, read here), the Start picture from its PNG, decoded by
 // the Windows Imaging Component.
 #include "Native.h"
+#include "forms/Pictures.h"
 
 #include <objbase.h>
 #include <wincodec.h>
@@ -171,20 +172,22 @@ HBITMAP Dib(const Pixels& picture, void** bits) {
 
 } // namespace
 
+// Each picture file's drawing, decoded once.
 const Pixels* PictureNamed(std::string_view name) {
-    static const std::map<std::string, Pixels, std::less<>> pictures = [] {
-        std::map<std::string, Pixels, std::less<>> all;
-        all["icon"] = FromXpm(velkaro_icon32);
-        all["icon16"] = FromXpm(velkaro_icon16);
-        all["yes"] = FromXpm(velkaro_yes);
-        all["no"] = FromXpm(velkaro_no);
-        all["wrong32"] = FromXpm(velkaro_wrong32);
-        all["wrong16"] = FromXpm(velkaro_wrong16);
-        all["exit"] = FromXpm(velkaro_exit);
-        all["start"] = FromPng(kStartPng, sizeof kStartPng);
+    static const std::map<std::string_view, Pixels> pictures = [] {
+        const std::map<std::string_view, const char* const*> xpm{
+            {"icon32", velkaro_icon32}, {"icon16", velkaro_icon16},   {"yes", velkaro_yes},
+            {"no", velkaro_no},         {"wrong32", velkaro_wrong32}, {"wrong16", velkaro_wrong16},
+            {"exit", velkaro_exit}};
+        std::map<std::string_view, Pixels> all;
+        for (const PictureFile& picture : kPictureFiles) {
+            const auto source = xpm.find(picture.file);
+            all[picture.file] = source != xpm.end() ? FromXpm(source->second)
+                                                    : FromPng(kStartPng, sizeof kStartPng);
+        }
         return all;
     }();
-    const auto found = pictures.find(name);
+    const auto found = pictures.find(PictureFileOf(name));
     return found == pictures.end() || found->second.bgra.empty() ? nullptr : &found->second;
 }
 

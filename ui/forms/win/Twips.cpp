@@ -1,21 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Twips on Windows: measured at the primary monitor's DPI, which the program
-// reads as a DPI-aware one (see the application manifest).
-#include "forms/Twips.h"
-
+// The screen on Windows: measured at the primary monitor's DPI, which the
+// program reads as a DPI-aware one (see the application manifest).
 #include "Native.h"
+#include "forms/Platform.h"
 
 namespace forms {
 
-namespace {
-
-constexpr float kTwipsPerInch = 1440.0f;
-
-} // namespace
-
-namespace win {
-
-UINT Dpi() {
+UINT win::Dpi() {
     static const UINT dpi = [] {
         const UINT system = GetDpiForSystem();
         return system ? system : USER_DEFAULT_SCREEN_DPI;
@@ -23,22 +14,20 @@ UINT Dpi() {
     return dpi;
 }
 
-} // namespace win
-
-float TwipsPerPixelX() {
-    return kTwipsPerInch / static_cast<float>(win::Dpi());
+double platform::DotsPerInchX() {
+    return win::Dpi();
 }
 
-float TwipsPerPixelY() {
-    return kTwipsPerInch / static_cast<float>(win::Dpi());
+double platform::DotsPerInchY() {
+    return win::Dpi();
 }
 
-float ScreenWidth() {
-    return ToTwipsX(GetSystemMetrics(SM_CXSCREEN));
+float platform::ScreenPixelsWide() {
+    return static_cast<float>(GetSystemMetrics(SM_CXSCREEN));
 }
 
-float ScreenHeight() {
-    return ToTwipsY(GetSystemMetrics(SM_CYSCREEN));
+float platform::ScreenPixelsHigh() {
+    return static_cast<float>(GetSystemMetrics(SM_CYSCREEN));
 }
 
 } // namespace forms

@@ -28,9 +28,6 @@ namespace forms::win {
 int RunMessageLoop();
 // Handles the messages waiting now; false once End() has run.
 bool ProcessPending();
-// Lets the windows run again after End(), for a test that ends the program
-// more than once.
-void Restart();
 // Destroys every window still there, as the program does once it has ended.
 void DestroyWindows();
 

@@ -9,7 +9,6 @@
 #include "StartupChecks.h"
 #include "StartupErrors.h"
 #include "forms/Application.h"
-#include "forms/qt/Native.h"
 #include "frmMainVelkaro.h"
 
 int main(int argc, char* argv[]) {
@@ -37,9 +36,5 @@ int main(int argc, char* argv[]) {
     // The program ends from the About window alone.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    forms::qt::Widget(*new frmMainVelkaro).show();
-    startupErrors.Done();
-    const int result = QApplication::exec();
-    qDeleteAll(QApplication::topLevelWidgets());
-    return result;
+    return forms::Run(*new frmMainVelkaro, [&startupErrors] { startupErrors.Done(); });
 }

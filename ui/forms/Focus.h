@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+// The keyboard focus along a window's tab chain, the same on every platform:
+// Tab and Shift+Tab go round the chain to the next control that can take the
+// focus now, and a handler that hides or disables the control with the focus
+// sees the focus move on only once it has finished.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace forms {
+
+class Control;
+class Form;
+
+// The next control after `from` in the chain (forward) or before it (back),
+// round the chain, that can take the focus; from outside the chain the first
+// (forward) or the last (back) that can. Null when none can.
+Control* NextInChain(const std::vector<Control*>& chain, const Control* from, bool forward,
+                     const std::function<bool(const Control&)>& canTakeFocus);
+
+// After a handler has run: where the focus is on a control that can no
+// longer take it, or on none, it moves on to the next control of the
+// window's tab chain after `from` (the control the focus was on when the
+// handler began) that can. Nothing happens once the program has ended or
+// while the window is hidden.
+void SettleFocus(Form& form, const Control* from);
+
+} // namespace forms

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+// The program on Windows: the message loop, its end, and timers.
+#include "Native.h" // first: <windows.h> before <mmsystem.h>
+
+#include <mmsystem.h>
+
+#include <algorithm>
+#include <set>
+
+#include "forms/Application.h"
+#include "forms/Form.h"
+#include "forms/Platform.h"
+#include "forms/Timer.h"
+
+namespace forms {
+
+namespace {
+
+std::set<const Timer*>& LiveTimers() {
+    static std::set<const Timer*> timers;
+    return timers;
+}
+
+// Timers finer than the system's tick (15.6 ms on many machines) ask for a
+// 1 ms tick while they run.
+constexpr int kFineInterval = 16;
+
+void StartTimer(NativeTimer& timer, int interval) {
+    if (timer.running)
+        return;
+    timer.fine = interval < kFineInterval && timeBeginPeriod(1) == TIMERR_NOERROR;
+    timer.running =
+        SetTimer(timer.hwnd, timer.id, static_cast<UINT>(std::max(interval, 1)), nullptr) != 0;
+}
+
+void StopTimer(NativeTimer& timer) {
+    if (timer.running)
+        KillTimer(timer.hwnd, timer.id);
+    if (timer.fine)
+        timeEndPeriod(1);
+    timer.running = false;
+    timer.fine = false;
+}
+
+} // namespace
+
+void PreparePlatform() {
+    // Measured in the monitor's own pixels, as the application manifest says
+    // too; a program started without it asks here.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+}
+
+namespace platform {
+
+int RunProgram(Form& first, const std::function<void()>& shown) {
+    first.Show();
+    if (shown)
+        shown();
+    const int result = win::RunMessageLoop();
+    win::DestroyWindows();
+    return result;
+}
+
+void EndProgram() {
+    for (const Timer* timer : std::vector<const Timer*>(LiveTimers().begin(), LiveTimers().end()))
+        const_cast<Timer*>(timer)->SetEnabled(false);
+    for (Form* form : LiveWindows())
+        ShowWindow(form->Native().hwnd, SW_HIDE);
+    PostQuitMessage(0);
+}
+
+} // namespace platform
+
+namespace win {
+
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+bool ProcessPending() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            return false;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return !Ended();
+}
+
+void DestroyWindows() {
+    while (!LiveWindows().empty())
+        delete LiveWindows().back();
+}
+
+HWND Handle(const Control& control) {
+    return control.Native().hwnd;
+}
+
+HWND Handle(const Form& form) {
+    return form.Native().hwnd;
+}
+
+void TimerTicked(UINT_PTR id) {
+    const auto* timer = reinterpret_cast<const Timer*>(id);
+    if (LiveTimers().count(timer))
+        timer->Tick.Raise();
+}
+
+} // namespace win
+
+Timer::Timer(Form& owner, int intervalMs, bool enabled)
+    : native_(std::make_unique<NativeTimer>())
+    , interval_(intervalMs)
+    , enabled_(enabled) {
+    native_->hwnd = owner.Native().hwnd;
+    native_->id = reinterpret_cast<UINT_PTR>(this);
+    LiveTimers().insert(this);
+    if (enabled)
+        StartTimer(*native_, interval_);
+}
+
+Timer::~Timer() {
+    StopTimer(*native_);
+    LiveTimers().erase(this);
+}
+
+void Timer::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (enabled)
+        StartTimer(*native_, interval_);
+    else
+        StopTimer(*native_);
+}
+
+} // namespace forms
