@@ -19,7 +19,39 @@ std::wstring Wide(const char* ascii) {
     return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii));
 }
 
+// The common controls 6 (the desktop's current look) for as long as it lives: the manifest of
+// resource id 2, which only the message boxes need.
+class CurrentLook {
+public:
+    CurrentLook() {
+        wchar_t path[MAX_PATH] = {};
+        ACTCTXW context{};
+        context.cbSize = sizeof context;
+        context.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
+        context.hModule = GetModuleHandleW(nullptr);
+        context.lpResourceName = MAKEINTRESOURCEW(2);
+        if (GetModuleFileNameW(nullptr, path, MAX_PATH) < MAX_PATH)
+            context.lpSource = path;
+        handle_ = CreateActCtxW(&context);
+        active_ = handle_ != INVALID_HANDLE_VALUE && ActivateActCtx(handle_, &cookie_);
+    }
+    ~CurrentLook() {
+        if (active_)
+            DeactivateActCtx(0, cookie_);
+        if (handle_ != INVALID_HANDLE_VALUE)
+            ReleaseActCtx(handle_);
+    }
+    CurrentLook(const CurrentLook&) = delete;
+    CurrentLook& operator=(const CurrentLook&) = delete;
+
+private:
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    ULONG_PTR cookie_ = 0;
+    bool active_ = false;
+};
+
 int Tell(const std::wstring& text, UINT icon, int exitCode) {
+    const CurrentLook look;
     MessageBoxW(nullptr, text.c_str(), Wide(VELKARO_NAME).c_str(), MB_OK | icon);
     return exitCode;
 }
