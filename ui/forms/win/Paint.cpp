@@ -39,7 +39,9 @@ void Outline(HDC dc, const RECT& box, Color color) {
 } // namespace
 
 void Invalidate(const NativeWidget& native) {
-    if (native.hwnd)
+    // A window not on the screen (hidden, or in a window not shown yet) has
+    // nothing to redraw: it is painted whole when it is shown.
+    if (native.hwnd && IsWindowVisible(native.hwnd))
         RedrawWindow(native.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
