@@ -207,6 +207,8 @@ struct Pixels {
     std::vector<std::uint32_t> bgra; // premultiplied
 };
 const Pixels* PictureNamed(std::string_view name);
+// A picture's size, its pixels left unread; 0 x 0 for a name with no picture.
+SIZE PictureSizeOf(std::string_view name);
 void DrawPicture(HDC dc, const Pixels& picture, const RECT& box);
 HICON IconFrom(const Pixels& picture);
 

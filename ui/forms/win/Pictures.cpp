@@ -120,6 +120,16 @@ HBITMAP Dib(const Pixels& picture, void** bits) {
     return bitmap;
 }
 
+// The XPM sources by file name; the one other file is start.png.
+const char* const* XpmOf(std::string_view file) {
+    static const std::map<std::string_view, const char* const*> xpm{
+        {"icon32", velkaro_icon32}, {"icon16", velkaro_icon16},   {"yes", velkaro_yes},
+        {"no", velkaro_no},         {"wrong32", velkaro_wrong32}, {"wrong16", velkaro_wrong16},
+        {"exit", velkaro_exit}};
+    const auto found = xpm.find(file);
+    return found == xpm.end() ? nullptr : found->second;
+}
+
 } // namespace
 
 // Each picture file's drawing, decoded the first time it is asked for: a
@@ -131,17 +141,26 @@ const Pixels* PictureNamed(std::string_view name) {
         return nullptr;
     auto found = decoded.find(file);
     if (found == decoded.end()) {
-        static const std::map<std::string_view, const char* const*> xpm{
-            {"icon32", velkaro_icon32}, {"icon16", velkaro_icon16},   {"yes", velkaro_yes},
-            {"no", velkaro_no},         {"wrong32", velkaro_wrong32}, {"wrong16", velkaro_wrong16},
-            {"exit", velkaro_exit}};
-        const auto source = xpm.find(file);
-        found = decoded
-                    .emplace(file, source != xpm.end() ? FromXpm(source->second)
-                                                       : DecodePng(kStartPng, sizeof kStartPng))
+        const char* const* xpm = XpmOf(file);
+        found = decoded.emplace(file, xpm ? FromXpm(xpm) : DecodePng(kStartPng, sizeof kStartPng))
                     .first;
     }
     return found->second.bgra.empty() ? nullptr : &found->second;
+}
+
+SIZE PictureSizeOf(std::string_view name) {
+    const std::string_view file = PictureFileOf(name);
+    if (file.empty())
+        return {};
+    // An XPM's first line: "width height colours chars-per-pixel"; the PNG is read.
+    SIZE size{};
+    if (const char* const* xpm = XpmOf(file)) {
+        if (std::sscanf(xpm[0], "%ld %ld", &size.cx, &size.cy) != 2)
+            return {};
+        return size;
+    }
+    const Pixels* picture = PictureNamed(name);
+    return picture ? SIZE{picture->width, picture->height} : SIZE{};
 }
 
 void DrawPicture(HDC dc, const Pixels& picture, const RECT& box) {
