@@ -131,11 +131,16 @@ void DrawButton(NativeWidget& native, const DRAWITEMSTRUCT& item) {
     const int shift = down ? 1 : 0; // a pressed button's face sinks a little
 
     const std::wstring caption = Wide(button.Caption());
-    const LOGFONTW design = FontFor(button.Font(), caption);
-    HFONT font = CreateFontIndirectW(&design);
-    HGDIOBJ oldFont = SelectObject(memory, font);
+    // The caption's font; a button without a caption draws no letters.
+    HFONT font = nullptr;
+    HGDIOBJ oldFont = nullptr;
     TEXTMETRICW metrics{};
-    GetTextMetricsW(memory, &metrics);
+    if (!caption.empty()) {
+        const LOGFONTW design = FontFor(button.Font(), caption);
+        font = CreateFontIndirectW(&design);
+        oldFont = SelectObject(memory, font);
+        GetTextMetricsW(memory, &metrics);
+    }
     const int lineHeight = metrics.tmHeight;
     const int captionTop = height - kCaptionMargin - lineHeight;
 
@@ -156,8 +161,10 @@ void DrawButton(NativeWidget& native, const DRAWITEMSTRUCT& item) {
         DrawTextW(memory, caption.c_str(), static_cast<int>(caption.size()), &box,
                   DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_RTLREADING | DT_NOCLIP);
     }
-    SelectObject(memory, oldFont);
-    DeleteObject(font);
+    if (font) {
+        SelectObject(memory, oldFont);
+        DeleteObject(font);
+    }
     if (item.itemState & ODS_FOCUS) {
         RECT mark{3, 3, width - 3, height - 3};
         DrawFocusRect(memory, &mark);
