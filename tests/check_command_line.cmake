@@ -74,6 +74,15 @@ run("QT_FONT_DPI=10000000" 1 "^$" "^velkaro: QT_FONT_DPI=10000000 ignored[^\n]*\
     QT_FONT_DPI=10000000)
 run("usable scale settings" 1 "^$" "^${no_desktop}" QT_SCALE_FACTOR=1.5
     QT_SCREEN_SCALE_FACTORS=1<semicolon>2 QT_FONT_DPI=120)
+# The bounds themselves are usable.
+foreach(scale 0.1 10)
+    run("QT_SCALE_FACTOR=${scale}, a bound" 1 "^$" "^${no_desktop}" QT_SCALE_FACTOR=${scale})
+endforeach()
+run("QT_SCREEN_SCALE_FACTORS at the bounds" 1 "^$" "^${no_desktop}"
+    QT_SCREEN_SCALE_FACTORS=0.1<semicolon>10)
+foreach(dpi 10 960)
+    run("QT_FONT_DPI=${dpi}, a bound" 1 "^$" "^${no_desktop}" QT_FONT_DPI=${dpi})
+endforeach()
 
 # Qt's options written with = and two dashes, and its X11 aliases.
 run("--display=" 1 "^$" "^velkaro: cannot open the display \"unix:65002\"[^\n]*\n$"

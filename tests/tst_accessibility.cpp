@@ -16,15 +16,20 @@
 namespace {
 
 // Everything Qt would tell a screen reader: the notifications, with what
-// they said at the time, and the controls reported as taking the focus.
+// they said at the time and whether their window was the active one then,
+// and the controls reported as taking the focus.
 QStringList spoken;
+QList<bool> spokenWhileActive;
 QList<QObject*> focusEvents;
 
 void Hear(QAccessibleEvent* event) {
     if (event->type() == QAccessible::ObjectShow) {
         QAccessibleInterface* object = event->accessibleInterface();
-        if (object && object->role() == QAccessible::Notification)
+        if (object && object->role() == QAccessible::Notification) {
             spoken << object->text(QAccessible::Name);
+            const auto* widget = qobject_cast<const QWidget*>(event->object());
+            spokenWhileActive << (widget && widget->window()->isActiveWindow());
+        }
     } else if (event->type() == QAccessible::Focus) {
         focusEvents << event->object();
     }
@@ -33,6 +38,7 @@ void Hear(QAccessibleEvent* event) {
 void StartListening() {
     QCoreApplication::processEvents();
     spoken.clear();
+    spokenWhileActive.clear();
     focusEvents.clear();
 }
 
@@ -197,6 +203,8 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(&Widget(about))->text(QAccessible::Name),
                  Utf8("Velkaro"));
         QTRY_COMPARE(spoken.size(), 1);
+        // Said once the window is shown and active, not while it was made.
+        QVERIFY(spokenWhileActive.value(0));
         qsizetype at = 0;
         for (const char* label : {"Label5", "Label9", "Label8", "Label7"}) {
             const QString text = Caption(Control<forms::Label>(about, label)).trimmed();

@@ -12,12 +12,10 @@
 
 namespace forms {
 
-class CommandButton : public Control {
+class CommandButton : public CaptionedControl {
 public:
     explicit CommandButton(Container& container);
 
-    const std::string& Caption() const { return caption_; }
-    void SetCaption(std::string_view caption);
     // What a screen reader says of the button after its name and role when
     // the focus arrives on it (the question the button answers).
     void SetDescription(std::string_view description);
@@ -37,7 +35,6 @@ public:
     Event<int, int, float, float> MouseMove;
 
 private:
-    std::string caption_;
     DesignFont font_;
     std::string picture_;
 };

@@ -84,4 +84,17 @@ private:
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };
 
+// A control that shows a caption: a label, a button.
+class CaptionedControl : public Control {
+public:
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string_view caption);
+
+protected:
+    using Control::Control;
+
+private:
+    std::string caption_;
+};
+
 } // namespace forms

@@ -61,13 +61,11 @@ float ScreenHeight() {
 }
 
 void Control::SetLeft(float twips) {
-    left_ = twips;
-    Place();
+    Move(twips, top_, width_, height_);
 }
 
 void Control::SetTop(float twips) {
-    top_ = twips;
-    Place();
+    Move(left_, twips, width_, height_);
 }
 
 void Control::Move(float left, float top, float width, float height) {

@@ -11,12 +11,10 @@
 
 namespace forms {
 
-class Label : public Control {
+class Label : public CaptionedControl {
 public:
     explicit Label(Container& container);
 
-    const std::string& Caption() const { return caption_; }
-    void SetCaption(std::string_view caption);
     // Absolute: right means the right edge, whatever the text's direction.
     TextAlignment Alignment() const { return alignment_; }
     void SetAlignment(TextAlignment alignment);
@@ -36,7 +34,6 @@ public:
     Event<> Click;
 
 private:
-    std::string caption_;
     TextAlignment alignment_ = TextAlignment::LeftJustify;
     DesignFont font_;
     Color foreColor_;

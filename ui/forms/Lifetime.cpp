@@ -115,20 +115,15 @@ Control::~Control() {
 }
 
 Label::Label(Container& container)
-    : Control(container, platform::NewLabel(*this, container)) {}
+    : CaptionedControl(container, platform::NewLabel(*this, container)) {}
 
-void Label::SetCaption(std::string_view caption) {
+void CaptionedControl::SetCaption(std::string_view caption) {
     caption_ = caption;
     platform::ShowCaption(*this);
 }
 
 CommandButton::CommandButton(Container& container)
-    : Control(container, platform::NewButton(*this, container)) {}
-
-void CommandButton::SetCaption(std::string_view caption) {
-    caption_ = caption;
-    platform::ShowCaption(*this);
-}
+    : CaptionedControl(container, platform::NewButton(*this, container)) {}
 
 void CommandButton::SetPicture(std::string_view name) {
     // Pictures are drawn for a 96 DPI screen: a pixel there is 15 twips.

@@ -26,6 +26,7 @@
 
 namespace forms {
 
+class CaptionedControl;
 class CommandButton;
 class Frame;
 class Label;
@@ -56,8 +57,7 @@ NativePtr NewFrame(Frame& frame, Container& container);
 
 // --- Captions -------------------------------------------------------------------------------
 // The control's caption has changed: draw it, and tell screen readers.
-void ShowCaption(Label& label);
-void ShowCaption(CommandButton& button);
+void ShowCaption(CaptionedControl& control);
 // The size of a picture of the program's, in pixels as drawn; 0 x 0 for an
 // unknown name.
 struct PictureSize {

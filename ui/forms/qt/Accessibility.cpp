@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Accessibility.h"
+#include "Widgets.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -65,11 +66,7 @@ QAccessibleInterface* Interfaces(const QString& key, QObject* object) {
 } // namespace
 
 void Install() {
-    static bool installed = false;
-    if (installed || !QApplication::instance())
-        return;
-    installed = true;
-    QAccessible::installFactory(&Interfaces);
+    OnceWithApplication([] { QAccessible::installFactory(&Interfaces); });
 }
 
 void Announce(QWidget& window, const QString& text) {

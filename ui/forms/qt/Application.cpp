@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "Native.h"
+#include "Widgets.h"
 #include "forms/Form.h"
 #include "forms/Platform.h"
 

@@ -22,7 +22,7 @@
 namespace forms {
 
 NativePtr platform::NewButton(CommandButton& button, Container& container) {
-    return NativeWidget::Of(new qt::ButtonWidget(button, &container.Native().Widget()));
+    return qt::NewWidget<qt::ButtonWidget>(button, container);
 }
 
 namespace {
@@ -31,11 +31,6 @@ qt::ButtonWidget& Drawn(const CommandButton& button) {
 }
 } // namespace
 
-void platform::ShowCaption(CommandButton& button) {
-    const QString text = qt::FromUtf8(button.Caption());
-    Drawn(button).setText(text);
-    Drawn(button).setAccessibleName(text);
-}
 
 platform::PictureSize platform::SizeOfPicture(std::string_view name) {
     const QSize size = qt::PictureSize(name);

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "forms/Control.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QMouseEvent>
 
 #include "Native.h"
 #include "Utf8.h"
 #include "Widgets.h"
+#include "forms/Platform.h"
 #include "forms/Twips.h"
 
 namespace forms {
@@ -33,6 +36,16 @@ void Control::SetEnabled(bool enabled) {
 }
 void Control::SetFocus() {
     native_->Widget().setFocus(Qt::OtherFocusReason);
+}
+
+void platform::ShowCaption(CaptionedControl& control) {
+    QWidget& widget = qt::Widget(control);
+    const QString text = qt::FromUtf8(control.Caption());
+    if (auto* label = qobject_cast<QLabel*>(&widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(&widget))
+        button->setText(text);
+    widget.setAccessibleName(text);
 }
 
 void Control::SetName(std::string_view name) {
@@ -70,17 +83,33 @@ QPoint ClientOrigin(const QWidget& control) {
     return container ? container->contentsRect().topLeft() : QPoint();
 }
 
-void ClickTracker::Press(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
+ClickTracker::ClickTracker(QWidget& widget, std::function<void()> clicked)
+    : QObject(&widget)
+    , widget_(widget)
+    , clicked_(std::move(clicked)) {
+    widget.installEventFilter(this);
 }
 
-bool ClickTracker::Release(QMouseEvent* event, const QWidget& widget) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       widget.rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    return click;
+bool ClickTracker::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &widget_)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        const bool click = pressed_ && release->button() == Qt::LeftButton &&
+                           widget_.rect().contains(release->position().toPoint());
+        pressed_ = false;
+        if (click)
+            clicked_();
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 } // namespace qt

@@ -157,6 +157,10 @@ FormWidget::FormWidget(Form& owner, BorderStyle border)
     , owner_(&owner)
     , border_(border) {
     RelayPaletteChanges();
+    new ClickTracker(*this, [this] {
+        if (owner_)
+            owner_->Click.Raise();
+    });
     qt::accessibility::Install();
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false); // the program ends by End() alone
@@ -240,15 +244,6 @@ void FormWidget::changeEvent(QEvent* event) {
     if (owner_ && (event->type() == QEvent::PaletteChange ||
                    event->type() == QEvent::ApplicationPaletteChange))
         owner_->SystemColorsChange.Raise();
-}
-
-void FormWidget::mousePressEvent(QMouseEvent* event) {
-    click_.Press(event);
-}
-
-void FormWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (click_.Release(event, *this) && owner_)
-        owner_->Click.Raise();
 }
 
 // Qt moves the focus the moment a control that has it is hidden or

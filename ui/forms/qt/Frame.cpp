@@ -12,7 +12,7 @@
 namespace forms {
 
 NativePtr platform::NewFrame(Frame& frame, Container& container) {
-    return NativeWidget::Of(new qt::FrameWidget(frame, &container.Native().Widget()));
+    return qt::NewWidget<qt::FrameWidget>(frame, container);
 }
 
 namespace {
@@ -38,6 +38,7 @@ FrameWidget::FrameWidget(Frame& owner, QWidget* container)
     : QFrame(container)
     , owner_(owner) {
     setAutoFillBackground(true);
+    new ClickTracker(*this, [this] { owner_.Click.Raise(); });
 }
 
 void FrameWidget::paintEvent(QPaintEvent*) {
@@ -49,15 +50,6 @@ void FrameWidget::paintEvent(QPaintEvent*) {
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.setPen(edge);
     painter.drawRect(box.adjusted(1, 1, 0, 0));
-}
-
-void FrameWidget::mousePressEvent(QMouseEvent* event) {
-    click_.Press(event);
-}
-
-void FrameWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (click_.Release(event, *this))
-        owner_.Click.Raise();
 }
 
 } // namespace qt

@@ -20,7 +20,7 @@
 namespace forms {
 
 NativePtr platform::NewLabel(Label& label, Container& container) {
-    return NativeWidget::Of(new qt::LabelWidget(label, &container.Native().Widget()));
+    return qt::NewWidget<qt::LabelWidget>(label, container);
 }
 
 namespace {
@@ -29,11 +29,6 @@ qt::LabelWidget& Drawn(const Label& label) {
 }
 } // namespace
 
-void platform::ShowCaption(Label& label) {
-    const QString text = qt::FromUtf8(label.Caption());
-    Drawn(label).setText(text);
-    Drawn(label).setAccessibleName(text);
-}
 
 void Label::SetAlignment(TextAlignment alignment) {
     alignment_ = alignment;
@@ -71,6 +66,7 @@ LabelWidget::LabelWidget(Label& owner, QWidget* container)
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setTextFormat(Qt::PlainText);
+    new ClickTracker(*this, [this] { owner_.Click.Raise(); });
 }
 
 LabelWidget::~LabelWidget() = default;
@@ -185,15 +181,6 @@ bool LabelWidget::LayOut(QTextLayout& layout, const QFont& font, int lines) cons
     const qreal down = first.top() < 0 ? clear : std::max(0.0, std::min(clear, room));
     layout.setPosition(QPointF(0, down));
     return down + last.bottom() <= height();
-}
-
-void LabelWidget::mousePressEvent(QMouseEvent* event) {
-    click_.Press(event);
-}
-
-void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (click_.Release(event, *this))
-        owner_.Click.Raise();
 }
 
 } // namespace qt

@@ -28,12 +28,10 @@ protected:
 } // namespace
 
 void RelayPaletteChanges() {
-    static bool relayed = false;
-    if (relayed || !QCoreApplication::instance())
-        return;
-    relayed = true;
-    QCoreApplication::instance()->installEventFilter(
-        new PaletteRelay(QCoreApplication::instance()));
+    OnceWithApplication([] {
+        QCoreApplication::instance()->installEventFilter(
+            new PaletteRelay(QCoreApplication::instance()));
+    });
 }
 
 } // namespace forms::qt

@@ -3,14 +3,17 @@
 // code never sees them; tests reach them through Native.h to measure pixels.
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QMargins>
 #include <QPixmap>
 #include <QPushButton>
+#include <functional>
 #include <memory>
 
+#include "Native.h"
 #include "X11Frame.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
@@ -34,14 +37,19 @@ protected:
 // (inside a window's own frame, if it draws one).
 QPoint ClientOrigin(const QWidget& control);
 
-// A click: the left button pressed and released over the same widget.
-class ClickTracker {
+// Clicks on a widget that takes them: the left button pressed (or pressed
+// twice quickly) and released over it. Every press and release stops there.
+// Made as the widget's child, it goes with it.
+class ClickTracker : public QObject {
 public:
-    void Press(QMouseEvent* event);
-    // True when this release completes a click on the widget.
-    bool Release(QMouseEvent* event, const QWidget& widget);
+    ClickTracker(QWidget& widget, std::function<void()> clicked);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget& widget_;
+    std::function<void()> clicked_;
     bool pressed_ = false;
 };
 
@@ -57,8 +65,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // What the caption's layout was made from.
@@ -77,7 +83,6 @@ private:
     QFont Fit(QTextLayout& layout) const;
 
     Label& owner_;
-    ClickTracker click_;
     std::unique_ptr<QTextLayout> layout_;
     LayoutKey laidOut_;
     // The laid-out caption drawn once more, for the paints that follow.
@@ -118,12 +123,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     Frame& owner_;
-    ClickTracker click_;
 };
 
 class FormWidget : public QWidget {
@@ -144,8 +146,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -154,12 +154,26 @@ private:
     BorderStyle border_;
     // The frame an X11 window manager announced before the first show.
     x11::AnnouncedFrame announcedFrame_;
-    ClickTracker click_;
     bool shown_ = false;
     // The dialog frame as drawn, and the palette it was drawn in.
     QPixmap frame_;
     qint64 framePalette_ = 0;
 };
+
+// Runs `setUp` once per program: the first time it is asked once the
+// application object exists.
+template <typename SetUp> void OnceWithApplication(SetUp setUp) {
+    static bool done = false;
+    if (!done && QCoreApplication::instance()) {
+        done = true;
+        setUp();
+    }
+}
+
+// The widget of a control, made in its container.
+template <typename W, typename C> NativePtr NewWidget(C& control, Container& container) {
+    return NativeWidget::Of(new W(control, &container.Native().Widget()));
+}
 
 // The font that draws a design font here: the stand-in face, sized so that
 // it takes the room the designed face takes.

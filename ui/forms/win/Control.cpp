@@ -29,14 +29,8 @@ void UpdateText(const NativeWidget& native, const std::string& caption) {
 // The caption of a control that has one.
 const std::string& CaptionOf(const Control& control) {
     static const std::string none;
-    switch (control.Native().kind) {
-    case NativeWidget::Kind::Label:
-        return static_cast<const Label&>(control).Caption();
-    case NativeWidget::Kind::Button:
-        return static_cast<const CommandButton&>(control).Caption();
-    default:
-        return none;
-    }
+    const auto* captioned = dynamic_cast<const CaptionedControl*>(&control);
+    return captioned ? captioned->Caption() : none;
 }
 
 template <typename Kind>
@@ -101,12 +95,8 @@ NativePtr platform::NewFrame(Frame& frame, Container& container) {
                                   WS_CLIPCHILDREN);
 }
 
-void platform::ShowCaption(Label& label) {
-    UpdateText(label.Native(), label.Caption());
-}
-
-void platform::ShowCaption(CommandButton& button) {
-    UpdateText(button.Native(), button.Caption());
+void platform::ShowCaption(CaptionedControl& control) {
+    UpdateText(control.Native(), control.Caption());
 }
 
 // --- Control --------------------------------------------------------------------------------
