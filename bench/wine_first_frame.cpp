@@ -104,6 +104,16 @@ xcb_atom_t Atom(xcb_connection_t* x, const char* name) {
     return atom;
 }
 
+// Whether a window is mapped and not override-redirect (a menu or a tooltip).
+bool Shown(xcb_connection_t* x, xcb_window_t window) {
+    xcb_get_window_attributes_reply_t* reply =
+        xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, window), nullptr);
+    const bool shown =
+        reply && reply->map_state == XCB_MAP_STATE_VIEWABLE && !reply->override_redirect;
+    std::free(reply);
+    return shown;
+}
+
 long WindowPid(xcb_connection_t* x, xcb_window_t window, xcb_atom_t pidAtom) {
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
         x, xcb_get_property(x, 0, window, pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
@@ -174,7 +184,7 @@ int main(int argc, char* argv[]) {
         long peakKb = 0;
         std::vector<std::string> dlls;
     };
-    std::set<xcb_window_t> mapped;
+    std::set<xcb_window_t> mapped, others;
     std::map<xcb_window_t, xcb_damage_damage_t> damages;
     Sample latest;
     std::int64_t firstPixels = 0;
@@ -198,20 +208,19 @@ int main(int argc, char* argv[]) {
         const int type = event->response_type & 0x7F;
         if (type == XCB_CREATE_NOTIFY) {
             const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event);
-            // Drawing into it is reported from now on; its mapping too.
-            const std::uint32_t events = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-            xcb_change_window_attributes(x, created->window, XCB_CW_EVENT_MASK, &events);
+            // Drawing into it is reported from now on.
             damages[created->window] = xcb_generate_id(x);
             xcb_damage_create(x, damages[created->window], created->window,
                               XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
             xcb_flush(x);
-        } else if (type == XCB_MAP_NOTIFY) {
-            const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
-            if (map->event == map->window && !map->override_redirect &&
-                WindowPid(x, map->window, pidAtom) == child)
-                mapped.insert(map->window);
         } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY) {
             const auto* drawn = reinterpret_cast<xcb_damage_notify_event_t*>(event);
+            // Only a window on the screen is drawn into: the program's, or another's.
+            if (!mapped.count(drawn->drawable) && !others.count(drawn->drawable))
+                (Shown(x, drawn->drawable) && WindowPid(x, drawn->drawable, pidAtom) == child
+                     ? mapped
+                     : others)
+                    .insert(drawn->drawable);
             if (mapped.count(drawn->drawable)) {
                 latest.at = NowNs();
                 latest.cpuNs = ScheduledNs(child);
