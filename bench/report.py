@@ -89,9 +89,9 @@ def wine(log, game, bare):
     count = len(by[game])
     print(f"Start-up under Wine to the first frame, {count} starts each, alternating, after one "
           "uncounted start of each")
-    print("  method: XDamage on the program's top-level window; the first frame is the last drawing\n"
-          "  of the first burst (nothing drawn after it for the quiet time); CPU and memory are read\n"
-          "  from /proc at that drawing")
+    print("  method: XDamage on the program's top-level window; the first frame is the first drawing\n"
+          "  after which the window's pixels are those it shows at rest (once nothing has been drawn\n"
+          "  for a quiet time); CPU and memory are read from /proc at that drawing")
     print(f"  {'median':<34} {game:>14} {bare:>14} {'ratio':>7} {'target':>8}")
 
     def row(label, key, fmt, scale=1):

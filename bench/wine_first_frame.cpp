@@ -2,14 +2,15 @@
 // Starts a program (a Windows program under Wine, or any other) and watches
 // the X server draw its top-level window (XDamage on the mapped windows whose
 // _NET_WM_PID is the program's). A window appears in pieces (the background,
-// then each control as it paints), so the first frame is the last drawing of
-// that first burst: the one after which the window stays unchanged for a
-// quiet time. At each drawing the program's CPU time, peak memory and
-// libraries are read from /proc; once it is quiet, the program is killed.
+// then each control as it paints), and may be drawn again unchanged, so the
+// first frame is the first drawing after which the window shows what it shows
+// once nothing has been drawn for a quiet time: its pixels then are its pixels
+// at rest. At each drawing the window's pixels, the program's CPU time, peak
+// memory and libraries are read; once it is quiet, the program is killed.
 // Prints one line of JSON:
-//   first_frame_ms  exec to the first frame (the burst's last drawing)
-//   first_pixels_ms exec to the burst's first drawing
-//   drawings        the drawings in the burst
+//   first_frame_ms  exec to the first frame
+//   first_pixels_ms exec to the first drawing
+//   drawings        the drawings until the first frame, that one included
 //   cpu_ms          the program's CPU time (all threads) until the first frame
 //   server_cpu_ms   the wineserver's (given by its PID) over the same time
 //   peak_kb         its peak resident memory (VmHWM) then: the working set's peak
@@ -104,6 +105,26 @@ xcb_atom_t Atom(xcb_connection_t* x, const char* name) {
     return atom;
 }
 
+// A window's pixels as the X server has them now.
+std::vector<std::uint8_t> PixelsOf(xcb_connection_t* x, xcb_window_t window) {
+    std::vector<std::uint8_t> pixels;
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr);
+    if (!geometry)
+        return pixels;
+    xcb_get_image_reply_t* image =
+        xcb_get_image_reply(x,
+                            xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                          geometry->width, geometry->height, ~0u),
+                            nullptr);
+    if (image)
+        pixels.assign(xcb_get_image_data(image),
+                      xcb_get_image_data(image) + xcb_get_image_data_length(image));
+    std::free(image);
+    std::free(geometry);
+    return pixels;
+}
+
 // Whether a window is mapped and not override-redirect (a menu or a tooltip).
 bool Shown(xcb_connection_t* x, xcb_window_t window) {
     xcb_get_window_attributes_reply_t* reply =
@@ -183,7 +204,9 @@ int main(int argc, char* argv[]) {
         std::int64_t at = 0, cpuNs = 0, serverNs = 0;
         long peakKb = 0;
         std::vector<std::string> dlls;
+        std::vector<std::uint8_t> pixels;
     };
+    std::vector<Sample> samples;
     std::set<xcb_window_t> mapped, others;
     std::map<xcb_window_t, xcb_damage_damage_t> damages;
     Sample latest;
@@ -227,9 +250,10 @@ int main(int argc, char* argv[]) {
                 latest.serverNs = server ? ScheduledNs(server) : 0;
                 latest.peakKb = PeakKb(child);
                 latest.dlls = Dlls(child);
+                latest.pixels = PixelsOf(x, drawn->drawable);
+                samples.push_back(latest);
                 firstPixels = firstPixels ? firstPixels : latest.at;
                 window = drawn->drawable;
-                ++drawings;
                 // Reported again at the next drawing.
                 xcb_damage_subtract(x, damages[drawn->drawable], XCB_NONE, XCB_NONE);
                 xcb_flush(x);
@@ -248,6 +272,13 @@ int main(int argc, char* argv[]) {
     }
     xcb_get_geometry_reply_t* geometry =
         xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr);
+    // The first drawing that left the window as it is at rest.
+    const std::vector<std::uint8_t> rest = PixelsOf(x, window);
+    std::size_t frame = 0;
+    while (frame + 1 < samples.size() && samples[frame].pixels != rest)
+        ++frame;
+    latest = samples[frame];
+    drawings = static_cast<int>(frame + 1);
     if (screenshot) {
         const std::string command =
             "import -window " + std::to_string(window) + " '" + screenshot + "'";
