@@ -52,3 +52,9 @@ VELKARO_WINDOWS_PACKAGE_PACKAGES=(nsis zip)
 # zip, the windows and the setup's resources.
 VELKARO_INSTALLER_TEST_PACKAGES=(nsis zip unzip wine wine64 xvfb x11-utils icoutils
     g++-mingw-w64-x86-64-posix)
+# What building the web edition needs (scripts/build-web): Debian's Emscripten and Node.js,
+# CMake, fonttools with Brotli for the WOFF2 subset of Amiri, and Amiri itself. npm comes with
+# Debian's package npm or with another build of Node.js (see scripts/web-env.sh).
+VELKARO_WEB_PACKAGES=(emscripten nodejs cmake make python3 fonttools python3-brotli fonts-hosny-amiri)
+# What its tests need besides (scripts/test-web): Chromium, run headless.
+VELKARO_WEB_TEST_PACKAGES=(chromium)

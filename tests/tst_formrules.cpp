@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The forms layer's rules that are the same on every platform, tested once
 // with stand-ins for what a platform measures: how a caption is narrowed and
-// shrunk until it fits, where a button's picture stands, the tab chain, and
-// twips per pixel at a resolution.
+// shrunk until it fits, where a button's picture stands, the tab chain, the
+// centring rule, and twips per pixel at a resolution.
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest/doctest.h>
 
@@ -13,6 +13,7 @@
 #include "forms/Drawing.h"
 #include "forms/Fit.h"
 #include "forms/Focus.h"
+#include "forms/Form.h"
 #include "forms/Twips.h"
 
 namespace {
@@ -118,6 +119,12 @@ TEST_CASE("Tab goes round the chain to the next control that can take the focus"
     can = {0, 0, 0, 0};
     CHECK(forms::NextInChain(chain, chain[0], true, canTakeFocus) == nullptr);
     CHECK(forms::NextInChain({}, nullptr, true, canTakeFocus) == nullptr);
+}
+
+TEST_CASE("a window is centred on its outer box, unrounded, even off the screen") {
+    CHECK(forms::Centred(12000, 6030) == 2985.0f);
+    CHECK(forms::Centred(12000, 6045) == 2977.5f);
+    CHECK(forms::Centred(3000, 6030) == -1515.0f);
 }
 
 TEST_CASE("twips per pixel at a resolution, 96 dpi's where it is unusable") {

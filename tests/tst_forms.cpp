@@ -61,21 +61,6 @@ private slots:
         QCOMPARE(form.Left(), twips);
     }
 
-    void centring_data() {
-        QTest::addColumn<float>("screen");
-        QTest::addColumn<float>("window");
-        QTest::addColumn<float>("position");
-        QTest::newRow("even difference") << 12000.0f << 6030.0f << 2985.0f;
-        QTest::newRow("odd difference keeps the half") << 12000.0f << 6045.0f << 2977.5f;
-        QTest::newRow("screen smaller than the window") << 3000.0f << 6030.0f << -1515.0f;
-    }
-    void centring() {
-        QFETCH(float, screen);
-        QFETCH(float, window);
-        QFETCH(float, position);
-        QCOMPARE(forms::Centred(screen, window), position);
-    }
-
     // Right and centred are absolute: right-to-left text does not mirror them.
     void alignment_isAbsolute_data() {
         QTest::addColumn<TextAlignment>("alignment");

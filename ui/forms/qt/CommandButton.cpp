@@ -25,32 +25,24 @@ NativePtr platform::NewButton(CommandButton& button, Container& container) {
     return qt::NewWidget<qt::ButtonWidget>(button, container);
 }
 
-namespace {
-qt::ButtonWidget& Drawn(const CommandButton& button) {
-    return qt::WidgetAs<qt::ButtonWidget>(button);
-}
-} // namespace
-
-
 platform::PictureSize platform::SizeOfPicture(std::string_view name) {
     const QSize size = qt::PictureSize(name);
     return {std::max(0, size.width()), std::max(0, size.height())};
 }
 
 void CommandButton::SetDescription(std::string_view description) {
-    Drawn(*this).setAccessibleDescription(qt::FromUtf8(description));
+    qt::WidgetAs<qt::ButtonWidget>(*this).setAccessibleDescription(qt::FromUtf8(description));
 }
 
 void CommandButton::SetFont(const DesignFont& design) {
     font_ = design;
-    Drawn(*this).setFont(qt::RenderFont(design));
+    qt::WidgetAs<qt::ButtonWidget>(*this).setFont(qt::RenderFont(design));
 }
 
 void CommandButton::SetPicture(std::string_view name, float widthTwips, float heightTwips) {
     picture_ = name;
-    Drawn(*this).SetPicture(qt::Picture(name), widthTwips, heightTwips);
+    qt::WidgetAs<qt::ButtonWidget>(*this).SetPicture(qt::Picture(name), widthTwips, heightTwips);
 }
-
 
 namespace qt {
 

@@ -23,31 +23,24 @@ NativePtr platform::NewLabel(Label& label, Container& container) {
     return qt::NewWidget<qt::LabelWidget>(label, container);
 }
 
-namespace {
-qt::LabelWidget& Drawn(const Label& label) {
-    return qt::WidgetAs<qt::LabelWidget>(label);
-}
-} // namespace
-
-
 void Label::SetAlignment(TextAlignment alignment) {
     alignment_ = alignment;
-    Drawn(*this).update();
+    qt::WidgetAs<qt::LabelWidget>(*this).update();
 }
 
 void Label::SetFontSize(float points) {
     font_.points = points;
-    Drawn(*this).setFont(qt::RenderFont(font_));
+    qt::WidgetAs<qt::LabelWidget>(*this).setFont(qt::RenderFont(font_));
 }
 
 void Label::SetFont(const DesignFont& design) {
     font_ = design;
-    Drawn(*this).setFont(qt::RenderFont(font_));
+    qt::WidgetAs<qt::LabelWidget>(*this).setFont(qt::RenderFont(font_));
 }
 
 void Label::SetForeColor(Color color) {
     foreColor_ = color;
-    QWidget& widget = Drawn(*this);
+    QWidget& widget = qt::WidgetAs<qt::LabelWidget>(*this);
     QPalette p = widget.palette();
     p.setColor(QPalette::WindowText, qt::ToQColor(color));
     widget.setPalette(p);
@@ -55,7 +48,7 @@ void Label::SetForeColor(Color color) {
 
 void Label::SetShrinkToFit(bool shrink) {
     shrinkToFit_ = shrink;
-    Drawn(*this).update();
+    qt::WidgetAs<qt::LabelWidget>(*this).update();
 }
 
 namespace qt {

@@ -56,8 +56,14 @@ void StopTimer(NativeTimer& timer) {
 
 void PreparePlatform() {
     // Measured in the monitor's own pixels, as the application manifest says
-    // too; a program started without it asks here.
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    // too; a program started without it asks here. Looked up, not linked:
+    // Windows 10 has it from version 1703, and the program starts on 1607,
+    // where the manifest's per-monitor awareness holds.
+    using SetAwareness = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    const auto set = reinterpret_cast<SetAwareness>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    if (set)
+        set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
 }
 
 namespace platform {

@@ -4,6 +4,8 @@
 // their captions as window texts; frames are windows of their own class.
 #include <stdexcept>
 
+#include "Accessible.h"
+#include "Dpi.h"
 #include "Native.h"
 #include "forms/CommandButton.h"
 #include "forms/Control.h"
@@ -49,9 +51,17 @@ NativePtr MakeChild(Control& control, Container& container, NativeWidget::Kind k
     if (kind == NativeWidget::Kind::Label || kind == NativeWidget::Kind::Button)
         native->baseProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(win::ControlProc)));
-    // Each control is made in front of those made before it.
+    // Each control is made in front of those made before it; screen readers
+    // read them in their reading order once the window is shown.
     SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return native;
+}
+
+// The order screen readers read a shown window's controls in, once a control
+// is shown or moves.
+void KeepReadingOrder(const NativeWidget& native) {
+    if (IsWindowVisible(native.top->hwnd))
+        win::OrderForReading(native.container->hwnd);
 }
 
 } // namespace
@@ -106,7 +116,18 @@ bool Control::Visible() const {
 }
 
 void Control::SetVisible(bool visible) {
-    ShowWindow(native_->hwnd, visible ? SW_SHOWNA : SW_HIDE);
+    if (visible) {
+        ShowWindow(native_->hwnd, SW_SHOWNA);
+        KeepReadingOrder(*native_);
+    } else if (GetFocus() == native_->hwnd) {
+        // The focus stays until it settles on the next control: hidden by
+        // ShowWindow, the control would hand it to the window, and screen
+        // readers would say the window's name first.
+        SetWindowPos(native_->hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        ShowWindow(native_->hwnd, SW_HIDE);
+    }
 }
 
 bool Control::Enabled() const {
@@ -130,10 +151,12 @@ void Control::SetSpokenName(std::string_view name) {
     UpdateText(*native_, CaptionOf(*this));
 }
 
+// At the window's own DPI, by the rule of Twips.h.
 void Control::Place() {
-    const PixelRect box = ToPixels(left_, top_, width_, height_);
+    const PixelRect box = win::BoxAt(left_, top_, width_, height_, win::DpiOf(*native_));
     SetWindowPos(native_->hwnd, nullptr, box.left, box.top, box.width, box.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepReadingOrder(*native_);
 }
 
 bool win::Shown(const NativeWidget& native) {

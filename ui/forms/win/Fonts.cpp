@@ -52,11 +52,11 @@ constexpr std::array<const wchar_t*, 7> kFallbacks{
     L"Segoe UI", L"Tahoma",           L"Arial", L"DejaVu Sans", L"Noto Sans Arabic",
     L"Amiri",    L"Noto Naskh Arabic"};
 
-// The desktop's font for messages and dialogs at the program's DPI.
-LOGFONTW MessageFont() {
+// The desktop's font for messages and dialogs at a DPI.
+LOGFONTW MessageFont(UINT dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, Dpi()) &&
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi) &&
         !SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
         LOGFONTW fallback{};
         GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof fallback, &fallback);
@@ -90,14 +90,14 @@ bool HasLetters(const LOGFONTW& font, std::wstring_view caption) {
 
 } // namespace
 
-LOGFONTW FontFor(const DesignFont& design, std::wstring_view caption) {
+LOGFONTW FontFor(const DesignFont& design, std::wstring_view caption, UINT dpi) {
     LOGFONTW font{};
     if (design.family.empty()) {
-        font = MessageFont();
+        font = MessageFont(dpi);
     } else {
         const std::wstring family = Wide(RenderFamily(design.family));
         const double points = design.points * RenderScale(design.family);
-        font.lfHeight = -static_cast<LONG>(std::lround(points * Dpi() / 72.0));
+        font.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
         font.lfWeight = static_cast<LONG>(design.weight);
         font.lfCharSet = DEFAULT_CHARSET;
         font.lfOutPrecision = OUT_TT_PRECIS;

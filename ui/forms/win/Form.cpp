@@ -4,6 +4,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "Accessible.h"
+#include "Dpi.h"
 #include "Native.h"
 #include "forms/Form.h"
 #include "forms/Pictures.h"
@@ -38,13 +40,14 @@ NativePtr platform::NewWindow(Form& form) {
     const BorderStyle border = form.Border();
     auto native = std::make_unique<NativeForm>();
     native->form = &form;
-    RECT outer{0, 0, ToPixelsX(form.ClientWidth()), ToPixelsY(form.ClientHeight())};
-    AdjustWindowRectExForDpi(&outer, Style(border), FALSE, ExStyle(border), win::Dpi());
+    native->dpi = win::Dpi();
+    RECT outer{0, 0, win::PixelsAt(form.ClientWidth(), native->dpi),
+               win::PixelsAt(form.ClientHeight(), native->dpi)};
+    AdjustWindowRectExForDpi(&outer, Style(border), FALSE, ExStyle(border), native->dpi);
     const wchar_t* windowClass = win::FormClass();
-    if (!windowClass ||
-        !CreateWindowExW(ExStyle(border), windowClass, L"", Style(border), 0, 0,
-                         outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                         GetModuleHandleW(nullptr), native.get()))
+    if (!windowClass || !CreateWindowExW(ExStyle(border), windowClass, L"", Style(border), 0, 0,
+                                         outer.right - outer.left, outer.bottom - outer.top,
+                                         nullptr, nullptr, GetModuleHandleW(nullptr), native.get()))
         throw std::runtime_error("a window could not be made");
     native->back = form.ButtonFace();
     return NativePtr(native.release());
@@ -73,18 +76,16 @@ void Form::SetSpokenName(std::string_view name) {
         SetWindowTextW(native_->hwnd, win::Wide(name).c_str());
 }
 
-// A hidden text of the window takes the words as its new name, which screen
-// readers that follow name changes say.
+// The window's live text says the words, once the handler that asks has
+// returned and the focus has settled (WindowProcs.cpp), or once the window
+// becomes active.
 void Form::Announce(std::string_view text) {
     auto& native = win::As<NativeForm>(*native_);
-    if (!native.announcer)
-        native.announcer =
-            CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_LEFT, 0, 0, 0, 0, native.hwnd, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
-    if (!native.announcer)
-        return;
-    SetWindowTextW(native.announcer, win::Wide(text).c_str());
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, native.announcer, OBJID_CLIENT, CHILDID_SELF);
+    native.pendingAnnouncement = text;
+    if (!native.liveText)
+        native.liveText = win::MakeLiveText(native.hwnd);
+    if (GetActiveWindow() == native.hwnd)
+        PostMessageW(native.hwnd, win::kSayPending, 0, 0);
 }
 
 void Form::Place() {
@@ -95,13 +96,13 @@ void Form::Place() {
 float Form::OuterWidth() const {
     RECT box;
     GetWindowRect(native_->hwnd, &box);
-    return ToTwipsX(box.right - box.left);
+    return win::TwipsAt(box.right - box.left, win::DpiOf(*native_));
 }
 
 float Form::OuterHeight() const {
     RECT box;
     GetWindowRect(native_->hwnd, &box);
-    return ToTwipsY(box.bottom - box.top);
+    return win::TwipsAt(box.bottom - box.top, win::DpiOf(*native_));
 }
 
 void Form::SetBackColor(Color color) {
@@ -115,19 +116,65 @@ Color Form::ButtonFace() const {
 }
 
 void Form::SetIcon(std::string_view name) {
-    // The picture of that name, and its 16-pixel drawing where there is one.
-    const win::Pixels* big = win::PictureNamed(name);
-    const win::Pixels* small = win::PictureNamed(SmallIconOf(name));
-    if (!big)
-        return;
     auto& native = win::As<NativeForm>(*native_);
-    native.bigIcon = win::IconFrom(*big);
-    native.smallIcon = win::IconFrom(small ? *small : *big);
-    SendMessageW(native.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(native.bigIcon));
-    SendMessageW(native.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(native.smallIcon));
+    native.icon = name;
+    win::MakeIcons(native);
 }
 
+namespace win {
+
+namespace {
+
+// The icon at a size: the picture drawn for it, or the closest larger one
+// made smaller (the small one, then the large one), or the large one grown.
+HICON IconAt(std::string_view name, int size) {
+    const Pixels* small = PictureNamed(SmallIconOf(name));
+    const Pixels* big = PictureNamed(name);
+    const Pixels* source = small && small->width >= size ? small : big ? big : small;
+    if (!source)
+        return nullptr;
+    return source->width == size && source->height == size ? IconFrom(*source)
+                                                           : IconFrom(Scaled(*source, size, size));
+}
+
+void Replace(HWND hwnd, WPARAM which, HICON& icon, HICON made) {
+    SendMessageW(hwnd, WM_SETICON, which, reinterpret_cast<LPARAM>(made));
+    if (icon)
+        DestroyIcon(icon);
+    icon = made;
+}
+
+} // namespace
+
+// At the sizes the desktop shows a window's icons at the window's DPI: 16,
+// 20, 24 pixels small and 32, 40, 48 large at 100, 125, 150 %.
+void MakeIcons(NativeForm& window) {
+    if (window.icon.empty() || !PictureNamed(window.icon))
+        return;
+    const UINT dpi = DpiOf(window);
+    Replace(window.hwnd, ICON_BIG, window.bigIcon,
+            IconAt(window.icon, GetSystemMetricsForDpi(SM_CXICON, dpi)));
+    Replace(window.hwnd, ICON_SMALL, window.smallIcon,
+            IconAt(window.icon, GetSystemMetricsForDpi(SM_CXSMICON, dpi)));
+}
+
+} // namespace win
+
+namespace {
+
+// The window's and its frames' controls in reading order.
+void OrderWindowForReading(HWND hwnd) {
+    win::OrderForReading(hwnd);
+    for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (const NativeWidget* native = NativeWidget::Of(child);
+            native && native->kind == NativeWidget::Kind::Frame)
+            OrderWindowForReading(child);
+}
+
+} // namespace
+
 void Form::Show() {
+    OrderWindowForReading(native_->hwnd);
     ShowWindow(native_->hwnd, SW_SHOW);
     SetForegroundWindow(native_->hwnd);
     if (GetActiveWindow() == native_->hwnd && !IsChild(native_->hwnd, GetFocus()))

@@ -76,10 +76,17 @@ public:
     // The control that had, or is to get, the focus when the window is next
     // activated.
     HWND focus = nullptr;
+    // The DPI the window is laid out at: the program's at first, then the
+    // monitor's it was last moved to.
+    UINT dpi = 0;
+    // The icon's picture, and the icons made of it for that DPI.
+    std::string icon;
     HICON bigIcon = nullptr, smallIcon = nullptr;
-    // A hidden text whose new name tells screen readers what a change of
-    // screen shows.
-    HWND announcer = nullptr;
+    // The live text that says the window's announcements to screen readers,
+    // and the words it is to say once the window is active and the focus has
+    // settled.
+    HWND liveText = nullptr;
+    std::string pendingAnnouncement;
 };
 
 class NativeLabel : public NativeWidget {
@@ -141,10 +148,10 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 // The program's DPI: the primary monitor's, which the twips are measured at.
 UINT Dpi();
 
-// Fonts: a design at this DPI, the family and the LOGFONT a caption is drawn
+// Fonts: a design at a DPI, the family and the LOGFONT a caption is drawn
 // with. The toolkit's default font where the design gives no family. A face
 // that lacks a caption's letters gives way to an installed one that has them.
-LOGFONTW FontFor(const DesignFont& design, std::wstring_view caption);
+LOGFONTW FontFor(const DesignFont& design, std::wstring_view caption, UINT dpi);
 
 // A font selected into a device context for as long as it lives.
 class SelectedFont {
@@ -209,8 +216,16 @@ struct Pixels {
 const Pixels* PictureNamed(std::string_view name);
 // A picture's size, its pixels left unread; 0 x 0 for a name with no picture.
 SIZE PictureSizeOf(std::string_view name);
+// The picture at another size: averaged where it shrinks, interpolated where
+// it grows.
+Pixels Scaled(const Pixels& source, int width, int height);
 void DrawPicture(HDC dc, const Pixels& picture, const RECT& box);
 HICON IconFrom(const Pixels& picture);
+// The window's icons made again at its DPI's sizes, from its icon's picture.
+void MakeIcons(NativeForm& window);
+
+// A message a window posts itself: the pending announcement is said.
+inline constexpr UINT kSayPending = WM_APP + 1;
 
 } // namespace win
 } // namespace forms

@@ -3,6 +3,8 @@
 // over it, and a button's face with its picture above its caption.
 #include <algorithm>
 
+#include "Dpi.h"
+#include "HighContrast.h"
 #include "Native.h"
 #include "forms/CommandButton.h"
 #include "forms/Drawing.h"
@@ -13,9 +15,10 @@ namespace forms::win {
 
 namespace {
 
-// Room between a button's caption and its lower edge, in pixels: the
-// caption stands above the focus mark, which is drawn 3 pixels inside.
+// Room between a button's caption and its lower edge, in pixels at 96 DPI:
+// the caption stands above the focus mark, which is drawn 3 pixels inside.
 constexpr int kCaptionMargin = 4;
+constexpr int kFocusInset = 3;
 
 // The darker shade of a colour, as a frame's inner edge is drawn.
 Color Darker(Color color) {
@@ -23,8 +26,8 @@ Color Darker(Color color) {
     return {shade(color.red), shade(color.green), shade(color.blue)};
 }
 
-void Outline(HDC dc, const RECT& box, Color color) {
-    HPEN pen = CreatePen(PS_SOLID, 1, win::Ref(color));
+void Outline(HDC dc, const RECT& box, COLORREF color) {
+    HPEN pen = CreatePen(PS_SOLID, 1, color);
     HGDIOBJ old = SelectObject(dc, pen);
     const POINT corners[5] = {{box.left, box.top},
                               {box.right, box.top},
@@ -53,7 +56,7 @@ void PaintContainer(NativeContainer& container, HDC dc, POINT offset, const RECT
     RECT fill = area;
     OffsetRect(&fill, offset.x, offset.y);
     IntersectRect(&fill, &fill, &client);
-    HBRUSH brush = CreateSolidBrush(Ref(container.back));
+    HBRUSH brush = CreateSolidBrush(Drawn(container.back, COLOR_WINDOW));
     FillRect(dc, &fill, brush);
     DeleteObject(brush);
 
@@ -63,18 +66,21 @@ void PaintContainer(NativeContainer& container, HDC dc, POINT offset, const RECT
         frame && frame->hasFore) {
         // An etched edge: the frame's colour with a darker line inside it.
         const RECT box{0, 0, client.right - 1, client.bottom - 1};
-        Outline(dc, RECT{box.left, box.top, box.right - 1, box.bottom - 1}, Darker(frame->fore));
-        Outline(dc, RECT{box.left + 1, box.top + 1, box.right, box.bottom}, frame->fore);
+        Outline(dc, RECT{box.left, box.top, box.right - 1, box.bottom - 1},
+                Drawn(Darker(frame->fore), COLOR_WINDOWTEXT));
+        Outline(dc, RECT{box.left + 1, box.top + 1, box.right, box.bottom},
+                Drawn(frame->fore, COLOR_WINDOWTEXT));
     }
+    const UINT dpi = DpiOf(container);
     for (const NativeLine* line : container.lines) {
-        const COLORREF colour = line->hasColor ? Ref(line->color) : GetSysColor(COLOR_WINDOWTEXT);
+        const COLORREF colour =
+            line->hasColor && !HighContrast() ? Ref(line->color) : GetSysColor(COLOR_WINDOWTEXT);
         LOGBRUSH pattern{BS_SOLID, colour, 0};
-        HPEN pen =
-            ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT,
-                         static_cast<DWORD>(std::max(1, line->width)), &pattern, 0, nullptr);
+        HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT,
+                                static_cast<DWORD>(std::max(1, line->width)), &pattern, 0, nullptr);
         HGDIOBJ old = SelectObject(dc, pen);
-        MoveToEx(dc, ToPixelsX(line->x1), ToPixelsY(line->y1), nullptr);
-        LineTo(dc, ToPixelsX(line->x2), ToPixelsY(line->y2));
+        MoveToEx(dc, PixelsAt(line->x1, dpi), PixelsAt(line->y1, dpi), nullptr);
+        LineTo(dc, PixelsAt(line->x2, dpi), PixelsAt(line->y2, dpi));
         SelectObject(dc, old);
         DeleteObject(pen);
     }
@@ -101,7 +107,7 @@ void PaintLabel(NativeWidget& native) {
         {
             const SelectedFont selected(memory, layout.font);
             SetBkMode(memory, TRANSPARENT);
-            SetTextColor(memory, Ref(label.ForeColor()));
+            SetTextColor(memory, Drawn(label.ForeColor(), COLOR_WINDOWTEXT));
             SetTextAlign(memory, TA_BASELINE | TA_LEFT);
             for (std::size_t i = 0; i < layout.lines.size(); ++i)
                 Shaped(memory, layout.lines[i]).Draw(layout.origins[i].x, layout.origins[i].y);
@@ -130,26 +136,27 @@ void DrawButton(NativeWidget& native, const DRAWITEMSTRUCT& item) {
     DrawFrameControl(memory, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
     const int shift = down ? 1 : 0; // a pressed button's face sinks a little
 
+    const UINT dpi = DpiOf(native);
     const std::wstring caption = Wide(button.Caption());
     // The caption's font; a button without a caption draws no letters.
     HFONT font = nullptr;
     HGDIOBJ oldFont = nullptr;
     TEXTMETRICW metrics{};
     if (!caption.empty()) {
-        const LOGFONTW design = FontFor(button.Font(), caption);
+        const LOGFONTW design = FontFor(button.Font(), caption, dpi);
         font = CreateFontIndirectW(&design);
         oldFont = SelectObject(memory, font);
         GetTextMetricsW(memory, &metrics);
     }
     const int lineHeight = metrics.tmHeight;
-    const int captionTop = height - kCaptionMargin - lineHeight;
+    const int captionTop = height - AtDpi(kCaptionMargin, dpi) - lineHeight;
 
     if (const Pixels* picture = PictureNamed(button.Picture())) {
         // Above the top of the caption's letters.
         const auto& shown = As<NativeButton>(native);
-        const PixelRect at = PictureBox(
-            width, caption.empty() ? height : captionTop + metrics.tmInternalLeading,
-            ToPixelsX(shown.pictureWidth), ToPixelsY(shown.pictureHeight));
+        const PixelRect at =
+            PictureBox(width, caption.empty() ? height : captionTop + metrics.tmInternalLeading,
+                       PixelsAt(shown.pictureWidth, dpi), PixelsAt(shown.pictureHeight, dpi));
         const RECT box{at.left + shift, at.top + shift, at.left + shift + at.width,
                        at.top + shift + at.height};
         DrawPicture(memory, *picture, box);
@@ -166,7 +173,8 @@ void DrawButton(NativeWidget& native, const DRAWITEMSTRUCT& item) {
         DeleteObject(font);
     }
     if (item.itemState & ODS_FOCUS) {
-        RECT mark{3, 3, width - 3, height - 3};
+        const int inset = AtDpi(kFocusInset, dpi);
+        RECT mark{inset, inset, width - inset, height - inset};
         DrawFocusRect(memory, &mark);
     }
     BitBlt(item.hDC, whole.left, whole.top, width, height, memory, 0, 0, SRCCOPY);

@@ -73,38 +73,64 @@ Pixels FromXpm(const char* const* xpm) {
     return picture;
 }
 
-// A picture at another size: each target pixel averages the source pixels
-// under it (premultiplied, so edges blend cleanly), or takes its nearest one
-// when the picture grows.
+// The source pixels behind each target pixel along one axis, with their
+// weights: the part of each under it where the picture shrinks, the two
+// nearest by their distance where it grows.
+struct Tap {
+    int index;
+    double weight;
+};
+std::vector<std::vector<Tap>> Taps(int source, int target) {
+    std::vector<std::vector<Tap>> taps(static_cast<std::size_t>(target));
+    const double ratio = static_cast<double>(source) / target;
+    for (int t = 0; t < target; ++t) {
+        auto& tap = taps[static_cast<std::size_t>(t)];
+        if (ratio >= 1) {
+            const double from = t * ratio, to = (t + 1) * ratio;
+            for (int i = static_cast<int>(from); i < source && i < to; ++i)
+                tap.push_back({i, std::min<double>(i + 1, to) - std::max<double>(i, from)});
+        } else {
+            const double centre = (t + 0.5) * ratio - 0.5;
+            const int below = static_cast<int>(std::floor(centre));
+            const double part = centre - below;
+            tap.push_back({std::clamp(below, 0, source - 1), 1 - part});
+            tap.push_back({std::clamp(below + 1, 0, source - 1), part});
+        }
+    }
+    return taps;
+}
+
+} // namespace
+
+// Premultiplied, so that edges blend cleanly with what is behind them.
 Pixels Scaled(const Pixels& source, int width, int height) {
     Pixels target;
     target.width = width;
     target.height = height;
     target.bgra.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    const double sx = static_cast<double>(source.width) / width;
-    const double sy = static_cast<double>(source.height) / height;
+    const auto across = Taps(source.width, width), down = Taps(source.height, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            const int x0 = static_cast<int>(x * sx), y0 = static_cast<int>(y * sy);
-            const int x1 = std::max(x0 + 1, static_cast<int>(std::ceil((x + 1) * sx)));
-            const int y1 = std::max(y0 + 1, static_cast<int>(std::ceil((y + 1) * sy)));
-            unsigned sum[4] = {0, 0, 0, 0};
-            unsigned count = 0;
-            for (int v = y0; v < std::min(y1, source.height); ++v)
-                for (int u = x0; u < std::min(x1, source.width); ++u) {
+            double sum[4] = {0, 0, 0, 0}, total = 0;
+            for (const Tap& v : down[static_cast<std::size_t>(y)])
+                for (const Tap& u : across[static_cast<std::size_t>(x)]) {
                     const std::uint32_t p =
-                        source.bgra[static_cast<std::size_t>(v * source.width + u)];
+                        source.bgra[static_cast<std::size_t>(v.index * source.width + u.index)];
+                    const double weight = v.weight * u.weight;
                     for (int c = 0; c < 4; ++c)
-                        sum[c] += (p >> (8 * c)) & 0xFF;
-                    ++count;
+                        sum[c] += weight * ((p >> (8 * c)) & 0xFF);
+                    total += weight;
                 }
             std::uint32_t p = 0;
-            for (int c = 0; c < 4 && count; ++c)
-                p |= ((sum[c] + count / 2) / count) << (8 * c);
+            for (int c = 0; c < 4 && total > 0; ++c)
+                p |= static_cast<std::uint32_t>(std::clamp(std::lround(sum[c] / total), 0L, 255L))
+                     << (8 * c);
             target.bgra[static_cast<std::size_t>(y * width + x)] = p;
         }
     return target;
 }
+
+namespace {
 
 HBITMAP Dib(const Pixels& picture, void** bits) {
     BITMAPINFO info{};

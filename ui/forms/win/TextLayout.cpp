@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "Dpi.h"
 #include "Native.h"
 #include "forms/Fit.h"
 #include "forms/Label.h"
@@ -240,12 +241,13 @@ LabelLayout LayoutOf(const Label& label) {
     const int width = client.right, height = client.bottom;
     const std::wstring text = Wide(label.Caption());
     const DesignFont& design = label.Font();
+    const UINT dpi = DpiOf(native);
     const std::wstring key = text + L'\n' + Wide(design.family) + L'\n' +
                              std::to_wstring(design.points) + L' ' +
                              std::to_wstring(static_cast<int>(design.weight)) + L' ' +
                              std::to_wstring(static_cast<int>(label.Alignment())) + L' ' +
                              std::to_wstring(label.ShrinkToFit()) + L' ' + std::to_wstring(width) +
-                             L' ' + std::to_wstring(height);
+                             L' ' + std::to_wstring(height) + L' ' + std::to_wstring(dpi);
     if (key == native.layoutKey)
         return native.layout;
 
@@ -258,7 +260,7 @@ LabelLayout LayoutOf(const Label& label) {
             known = measures.emplace(size, Measure(dc, font, text, width)).first;
         return known->second;
     };
-    const LOGFONTW designed = FontFor(design, text);
+    const LOGFONTW designed = FontFor(design, text, dpi);
     const Trial plain = Arrange(designed, measure(designed), width, height, label.Alignment(), 0);
     const int lines = LineBudget(height, plain.pitch);
     Trial trial;

@@ -3,6 +3,9 @@
 // the messages Windows sends them, and the events they raise from them.
 #include <algorithm>
 
+#include "Accessible.h"
+#include "Dpi.h"
+#include "HighContrast.h"
 #include "Native.h"
 #include "forms/CommandButton.h"
 #include "forms/Focus.h"
@@ -115,9 +118,9 @@ LRESULT ButtonMessage(NativeWidget& native, UINT message, WPARAM wParam, LPARAM 
         break;
     case WM_MOUSEMOVE: {
         const POINT at = At(lParam);
-        button.MouseMove.Raise(MouseButtons(wParam), ShiftKeys(wParam),
-                               static_cast<float>(at.x) * TwipsPerPixelX(),
-                               static_cast<float>(at.y) * TwipsPerPixelY());
+        const UINT dpi = DpiOf(native);
+        button.MouseMove.Raise(MouseButtons(wParam), ShiftKeys(wParam), TwipsAt(at.x, dpi),
+                               TwipsAt(at.y, dpi));
         break;
     }
     case WM_SETFOCUS: {
@@ -236,14 +239,38 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
                 window.focus = focus;
         } else if (!HIWORD(wParam)) {
             GiveFocus(*form);
+            if (!window.pendingAnnouncement.empty())
+                PostMessageW(hwnd, kSayPending, 0, 0);
         }
         return 0;
-    case WM_SYSCOLORCHANGE:
-        form->SystemColorsChange.Raise();
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    case kSayPending:
+        // Posted: by now the handler that announced has returned and the
+        // focus has settled, and screen readers have been told where it is.
+        if (window.liveText && !window.pendingAnnouncement.empty() && GetActiveWindow() == hwnd) {
+            SayLive(window.liveText, window.pendingAnnouncement);
+            window.pendingAnnouncement.clear();
+        }
         return 0;
+    case WM_GETOBJECT:
+        if (AnswerGetObject(hwnd, AccessibleRole::Window, wParam, lParam, result))
+            return result;
+        break;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        // High contrast turned on or off, or the system's colours changed.
+        SettingsChanged();
+        if (message == WM_SYSCOLORCHANGE || wParam == SPI_SETHIGHCONTRAST) {
+            if (message == WM_SYSCOLORCHANGE)
+                form->SystemColorsChange.Raise();
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            return 0;
+        }
+        break;
+    case WM_GETDPISCALEDSIZE:
+        *reinterpret_cast<SIZE*>(lParam) = OuterSizeAt(*form, static_cast<UINT>(wParam));
+        return TRUE;
     case WM_DPICHANGED:
-        // The windows keep the size they were laid out at.
+        ChangeDpi(*form, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE:
         // Windows live on the heap: a window that closes goes with its state.
@@ -263,6 +290,9 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     if (ContainerMessage(message, wParam, lParam, result) ||
         Surface(As<NativeContainer>(*native), message, lParam,
                 static_cast<Frame&>(*native->control).Click, result))
+        return result;
+    if (message == WM_GETOBJECT &&
+        AnswerGetObject(hwnd, AccessibleRole::Window, wParam, lParam, result))
         return result;
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -293,7 +323,13 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     NativeWidget* native = NativeWidget::Of(hwnd);
     if (!native || !native->control)
         return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (native->kind == NativeWidget::Kind::Button)
+    const bool button = native->kind == NativeWidget::Kind::Button;
+    if (LRESULT result = 0;
+        message == WM_GETOBJECT &&
+        AnswerGetObject(hwnd, button ? AccessibleRole::PushButton : AccessibleRole::StaticText,
+                        wParam, lParam, result))
+        return result;
+    if (button)
         return ButtonMessage(*native, message, wParam, lParam);
     return LabelMessage(*native, message, wParam, lParam);
 }
