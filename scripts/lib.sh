@@ -29,7 +29,8 @@ velkaro_quietly() {
 }
 
 # Configures and builds a preset of CMakePresets.json (in build/PRESET, from the top of the tree)
-# on every core, quietly: the log is build/PRESET/build.log. TARGET is a target, or all.
+# on every core, quietly: the log is build/PRESET/build.log. TARGET is a target (or several,
+# in one word separated by spaces), or all.
 #   velkaro_build PRESET TARGET [CONFIGURE OPTIONS...]
 velkaro_build() {
     velkaro_preset=$1
@@ -39,7 +40,8 @@ velkaro_build() {
 }
 velkaro_configure_and_build() {
     cmake --preset "$velkaro_preset" "$@" &&
-        cmake --build --preset "$velkaro_preset" --target "$velkaro_target" --parallel "$(nproc)"
+        # shellcheck disable=SC2086 # TARGET may name several targets
+        cmake --build --preset "$velkaro_preset" --target $velkaro_target --parallel "$(nproc)"
 }
 
 # Starts an Xvfb server on a display number of its own and waits until it takes clients (it
