@@ -9,7 +9,9 @@
 #include "Form.h"
 #include "Frame.h"
 #include "Label.h"
+#include "Line.h"
 #include "Platform.h"
+#include "Timer.h"
 #include "Twips.h"
 
 namespace forms {
@@ -96,6 +98,38 @@ std::vector<Control*> Form::TabOrder() const {
         if (std::find(tabOrder_.begin(), tabOrder_.end(), control) == tabOrder_.end())
             chain.push_back(control);
     return chain;
+}
+
+// --- Lines --------------------------------------------------------------------------------
+
+void Line::SetPoints(float x1, float y1, float x2, float y2) {
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    platform::PlaceLine(*this);
+}
+
+void Line::SetBorderWidth(int pixels) {
+    width_ = pixels;
+    platform::PlaceLine(*this);
+}
+
+// --- Timers -------------------------------------------------------------------------------
+
+Timer::Timer(Form& owner, int intervalMs, bool enabled)
+    : interval_(intervalMs)
+    , enabled_(enabled)
+    , native_(platform::NewTimer(*this, owner)) {
+    if (enabled)
+        platform::RunTimer(*this, true);
+}
+
+Timer::~Timer() = default;
+
+void Timer::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    platform::RunTimer(*this, enabled);
 }
 
 // --- Controls -------------------------------------------------------------------------------

@@ -16,9 +16,8 @@ struct PictureFile {
 };
 
 inline constexpr PictureFile kPictureFiles[] = {
-    {"icon", "icon32"},   {"icon16", "icon16"},   {"yes", "yes"},
-    {"no", "no"},         {"start", "start"},     {"wrong32", "wrong32"},
-    {"wrong16", "wrong16"}, {"exit", "exit"},
+    {"icon", "icon32"}, {"icon16", "icon16"},   {"yes", "yes"},         {"no", "no"},
+    {"start", "start"}, {"wrong32", "wrong32"}, {"wrong16", "wrong16"}, {"exit", "exit"},
 };
 
 // The file a picture is drawn from; empty for a name the program has none of.

@@ -6,16 +6,16 @@
 //
 // Besides these functions a platform defines:
 // - `NativeWidget` (a control's or window's widget) and `NativeTimer`, and
-//   `NativeDeleter::operator()`, which destroys a widget;
+//   `NativeDeleter::operator()` and `NativeTimerDeleter::operator()`, which
+//   destroy them;
 // - the members of the vocabulary that reach the widget: Control's Visible,
 //   SetVisible, Enabled, SetEnabled, SetFocus, SetName, ZOrder, SetSpokenName
 //   and Place; Label's SetAlignment, SetFontSize, SetFont, SetForeColor and
 //   SetShrinkToFit; CommandButton's SetDescription, SetFont and
 //   SetPicture(name, width, height); Frame's SetBackColor and SetForeColor;
-//   Line's constructor, destructor and setters; Form's SetName, SetCaption,
+//   Line's constructor, destructor, SetBorderColor and ZOrder; Form's SetName, SetCaption,
 //   SetSpokenName, Announce, Place, OuterWidth, OuterHeight, SetBackColor,
-//   ButtonFace, SetIcon, Show, Visible and Close; Timer's constructor,
-//   destructor and SetEnabled.
+//   ButtonFace, SetIcon, Show, Visible and Close.
 // Not for window code.
 #pragma once
 
@@ -23,6 +23,7 @@
 #include <string_view>
 
 #include "Control.h"
+#include "Timer.h"
 
 namespace forms {
 
@@ -30,6 +31,7 @@ class CaptionedControl;
 class CommandButton;
 class Frame;
 class Label;
+class Line;
 
 namespace platform {
 
@@ -55,6 +57,10 @@ NativePtr NewLabel(Label& label, Container& container);
 NativePtr NewButton(CommandButton& button, Container& container);
 NativePtr NewFrame(Frame& frame, Container& container);
 
+// --- Lines --------------------------------------------------------------------------------
+// The line's points or width have changed (Line.h): draw it there.
+void PlaceLine(Line& line);
+
 // --- Captions -------------------------------------------------------------------------------
 // The control's caption has changed: draw it, and tell screen readers.
 void ShowCaption(CaptionedControl& control);
@@ -75,6 +81,13 @@ Control* FocusedControl(const Form& form);
 void MoveFocus(Form& form, Control* control);
 // The window's tab chain has changed (Form::TabOrder()).
 void TabOrderChanged(Form& form);
+
+// --- Timers (Timer.h) -------------------------------------------------------------------
+// The platform's timer of a window, made stopped; its ticks raise the
+// timer's Tick.
+std::unique_ptr<NativeTimer, NativeTimerDeleter> NewTimer(Timer& timer, Form& owner);
+// Starts the timer's ticks at its interval, or stops them.
+void RunTimer(Timer& timer, bool running);
 
 // --- The program (Application.h) ------------------------------------------------------------
 // Shows the first window, calls `shown` (where given), and runs the event

@@ -9,7 +9,12 @@
 namespace forms {
 
 class Form;
+// The platform's timer behind a Timer; each platform defines it, and how it
+// is destroyed (stopped first).
 class NativeTimer;
+struct NativeTimerDeleter {
+    void operator()(NativeTimer* native) const;
+};
 
 class Timer {
 public:
@@ -26,10 +31,13 @@ public:
 
     Event<> Tick;
 
+    // The platform's timer, for the forms layer's own code.
+    NativeTimer& Native() const { return *native_; }
+
 private:
-    std::unique_ptr<NativeTimer> native_;
     int interval_;
     bool enabled_;
+    std::unique_ptr<NativeTimer, NativeTimerDeleter> native_;
 };
 
 } // namespace forms

@@ -6,6 +6,7 @@
 #include "Native.h"
 #include "Utf8.h"
 #include "Widgets.h"
+#include "forms/Platform.h"
 #include "forms/Twips.h"
 
 namespace forms {
@@ -22,20 +23,20 @@ public:
         color_ = palette().color(QPalette::WindowText);
     }
 
-    void SetPoints(float x1, float y1, float x2, float y2) {
-        x1_ = x1;
-        y1_ = y1;
-        x2_ = x2;
-        y2_ = y2;
-        Place();
-    }
     void SetColor(const QColor& color) {
         color_ = color;
         update();
     }
-    void SetWidth(int pixels) {
-        width_ = pixels;
-        Place();
+
+    void Place(const Line& line) {
+        width_ = line.BorderWidth();
+        const QPoint a(ToPixelsX(line.X1()), ToPixelsY(line.Y1()));
+        const QPoint b(ToPixelsX(line.X2()), ToPixelsY(line.Y2()));
+        const QRect box = QRect(a, b).normalized().adjusted(-width_, -width_, width_, width_);
+        setGeometry(box.translated(qt::ClientOrigin(*this)));
+        from_ = a - box.topLeft();
+        to_ = b - box.topLeft();
+        update();
     }
 
 protected:
@@ -48,17 +49,6 @@ protected:
     }
 
 private:
-    void Place() {
-        const QPoint a(ToPixelsX(x1_), ToPixelsY(y1_));
-        const QPoint b(ToPixelsX(x2_), ToPixelsY(y2_));
-        const QRect box = QRect(a, b).normalized().adjusted(-width_, -width_, width_, width_);
-        setGeometry(box.translated(qt::ClientOrigin(*this)));
-        from_ = a - box.topLeft();
-        to_ = b - box.topLeft();
-        update();
-    }
-
-    float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
     QColor color_;
     int width_ = 1;
     QPoint from_, to_; // the end points in the widget's pixels
@@ -75,14 +65,11 @@ Line::Line(Container& container)
 
 Line::~Line() = default;
 
-void Line::SetPoints(float x1, float y1, float x2, float y2) {
-    Drawn(*this).SetPoints(x1, y1, x2, y2);
+void platform::PlaceLine(Line& line) {
+    Drawn(line).Place(line);
 }
 void Line::SetBorderColor(Color color) {
     Drawn(*this).SetColor(qt::ToQColor(color));
-}
-void Line::SetBorderWidth(int pixels) {
-    Drawn(*this).SetWidth(pixels);
 }
 void Line::ZOrder() {
     Drawn(*this).raise();

@@ -34,7 +34,8 @@ template <typename Read> auto ReadPicture(std::string_view name, Read read) {
 } // namespace
 
 QPixmap Picture(std::string_view name) {
-    return ReadPicture(name, [](QImageReader& reader) { return QPixmap::fromImage(reader.read()); });
+    return ReadPicture(name,
+                       [](QImageReader& reader) { return QPixmap::fromImage(reader.read()); });
 }
 
 QSize PictureSize(std::string_view name) {

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
+// A timer on Qt: a precise QTimer that the window's widget owns, so that it
+// stops with the window.
 #include "forms/Timer.h"
 
 #include <QTimer>
 
 #include "Native.h"
+#include "forms/Platform.h"
 
 namespace forms {
 
-// A timer that the window's widget owns, so that it stops with the window.
 class NativeTimer {
 public:
     explicit NativeTimer(QWidget& owner)
@@ -16,26 +18,24 @@ public:
     QTimer* timer;
 };
 
-Timer::Timer(Form& owner, int intervalMs, bool enabled)
-    : native_(std::make_unique<NativeTimer>(qt::Widget(owner)))
-    , interval_(intervalMs)
-    , enabled_(enabled) {
-    QTimer& timer = *native_->timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setInterval(intervalMs);
-    QObject::connect(&timer, &QTimer::timeout, [this] { Tick.Raise(); });
-    if (enabled)
-        timer.start();
+void NativeTimerDeleter::operator()(NativeTimer* native) const {
+    delete native;
 }
 
-Timer::~Timer() = default;
+std::unique_ptr<NativeTimer, NativeTimerDeleter> platform::NewTimer(Timer& timer, Form& owner) {
+    std::unique_ptr<NativeTimer, NativeTimerDeleter> native(new NativeTimer(qt::Widget(owner)));
+    QTimer& ticks = *native->timer;
+    ticks.setTimerType(Qt::PreciseTimer);
+    ticks.setInterval(timer.Interval());
+    QObject::connect(&ticks, &QTimer::timeout, [&timer] { timer.Tick.Raise(); });
+    return native;
+}
 
-void Timer::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    if (enabled)
-        native_->timer->start();
+void platform::RunTimer(Timer& timer, bool running) {
+    if (running)
+        timer.Native().timer->start();
     else
-        native_->timer->stop();
+        timer.Native().timer->stop();
 }
 
 } // namespace forms

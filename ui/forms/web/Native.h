@@ -21,12 +21,6 @@ struct PageEvent {
     double x = 0, y = 0;
 };
 
-// A line's points in twips and its width in pixels.
-struct LineGeometry {
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    int width = 1;
-};
-
 class NativeWidget {
 public:
     enum class Kind { Window, Control, Timer };
@@ -60,7 +54,6 @@ public:
     bool shown = false, closed = false;
     std::string pending;
 
-    LineGeometry line;
     // The size the control was last placed at, in pixels: moving it alone
     // leaves its insides as they are.
     int width = -1, height = -1;

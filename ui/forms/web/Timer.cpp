@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Native.h"
+#include "forms/Platform.h"
 
 namespace forms {
 
@@ -48,22 +49,19 @@ private:
     std::unique_ptr<NativeWidget> element_;
 };
 
-Timer::Timer(Form& /*owner*/, int intervalMs, bool enabled)
-    : native_(std::make_unique<NativeTimer>(*this))
-    , interval_(intervalMs)
-    , enabled_(enabled) {
-    if (enabled)
-        native_->Start(intervalMs);
+void NativeTimerDeleter::operator()(NativeTimer* native) const {
+    delete native;
 }
 
-Timer::~Timer() = default;
+std::unique_ptr<NativeTimer, NativeTimerDeleter> platform::NewTimer(Timer& timer, Form&) {
+    return std::unique_ptr<NativeTimer, NativeTimerDeleter>(new NativeTimer(timer));
+}
 
-void Timer::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    if (enabled)
-        native_->Start(interval_);
+void platform::RunTimer(Timer& timer, bool running) {
+    if (running)
+        timer.Native().Start(timer.Interval());
     else
-        native_->Stop();
+        timer.Native().Stop();
 }
 
 namespace web {

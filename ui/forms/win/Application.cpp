@@ -120,28 +120,26 @@ void TimerTicked(UINT_PTR id) {
 
 } // namespace win
 
-Timer::Timer(Form& owner, int intervalMs, bool enabled)
-    : native_(std::make_unique<NativeTimer>())
-    , interval_(intervalMs)
-    , enabled_(enabled) {
-    native_->hwnd = owner.Native().hwnd;
-    native_->id = reinterpret_cast<UINT_PTR>(this);
-    LiveTimers().insert(this);
-    if (enabled)
-        StartTimer(*native_, interval_);
+void NativeTimerDeleter::operator()(NativeTimer* native) const {
+    StopTimer(*native);
+    LiveTimers().erase(native->owner);
+    delete native;
 }
 
-Timer::~Timer() {
-    StopTimer(*native_);
-    LiveTimers().erase(this);
+std::unique_ptr<NativeTimer, NativeTimerDeleter> platform::NewTimer(Timer& timer, Form& owner) {
+    std::unique_ptr<NativeTimer, NativeTimerDeleter> native(new NativeTimer);
+    native->owner = &timer;
+    native->hwnd = owner.Native().hwnd;
+    native->id = reinterpret_cast<UINT_PTR>(&timer);
+    LiveTimers().insert(&timer);
+    return native;
 }
 
-void Timer::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    if (enabled)
-        StartTimer(*native_, interval_);
+void platform::RunTimer(Timer& timer, bool running) {
+    if (running)
+        StartTimer(timer.Native(), timer.Interval());
     else
-        StopTimer(*native_);
+        StopTimer(timer.Native());
 }
 
 } // namespace forms

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A picture button on Windows: an owner-drawn BUTTON (Paint.cpp) whose
 // window text is its caption.
-#include "Native.h"
 #include "forms/CommandButton.h"
+#include "Native.h"
 #include "forms/Platform.h"
 
 namespace forms {

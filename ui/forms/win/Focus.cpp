@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The keyboard focus on Windows: which control can take it, where it is,
 // and giving it; the chain and its rules are the shared ones.
+#include "forms/Focus.h"
 #include "Native.h"
 #include "forms/Control.h"
-#include "forms/Focus.h"
 #include "forms/Form.h"
 #include "forms/Platform.h"
 
@@ -56,8 +56,8 @@ void win::GiveFocus(Form& form) {
 }
 
 void win::Tab(Form& form, bool forward) {
-    if (Control* next = NextInChain(form.TabOrder(), ControlOf(GetFocus()), forward,
-                                    platform::CanTakeFocus))
+    if (Control* next =
+            NextInChain(form.TabOrder(), ControlOf(GetFocus()), forward, platform::CanTakeFocus))
         ::SetFocus(next->Native().hwnd);
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A frame on Windows: a window of the layer's own class (WindowProcs.cpp)
 // that paints its face and edge (Paint.cpp).
-#include "Native.h"
 #include "forms/Frame.h"
+#include "Native.h"
 
 namespace forms {
 

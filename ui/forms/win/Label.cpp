@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A label on Windows: each change draws the caption again, laid out anew
 // (TextLayout.cpp) where what places its letters has changed.
-#include "Native.h"
 #include "forms/Label.h"
+#include "Native.h"
 
 namespace forms {
 

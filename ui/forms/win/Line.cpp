@@ -5,6 +5,7 @@
 
 #include "Native.h"
 #include "forms/Line.h"
+#include "forms/Platform.h"
 
 namespace forms {
 
@@ -31,6 +32,7 @@ void Remove(const Line& line) {
 
 Line::Line(Container& container)
     : native_(new NativeLine(NativeWidget::Kind::Line, &container.Native())) {
+    Of(*this).line = this;
     ContainerOf(*this).lines.push_back(&Of(*this));
 }
 
@@ -39,23 +41,13 @@ Line::~Line() {
     Redraw(*this);
 }
 
-void Line::SetPoints(float x1, float y1, float x2, float y2) {
-    NativeLine& line = Of(*this);
-    line.x1 = x1;
-    line.y1 = y1;
-    line.x2 = x2;
-    line.y2 = y2;
-    Redraw(*this);
+void platform::PlaceLine(Line& line) {
+    Redraw(line);
 }
 
 void Line::SetBorderColor(Color color) {
     Of(*this).color = color;
     Of(*this).hasColor = true;
-    Redraw(*this);
-}
-
-void Line::SetBorderWidth(int pixels) {
-    Of(*this).width = pixels;
     Redraw(*this);
 }
 

@@ -18,7 +18,9 @@ class CommandButton;
 class Control;
 class Form;
 class Label;
+class Line;
 class NativeLine;
+class Timer;
 
 // A window's or a control's native window, and what the forms layer keeps
 // beside it; each kind below adds what it alone needs. Lines have no window
@@ -111,15 +113,15 @@ public:
 class NativeLine : public NativeWidget {
 public:
     using NativeWidget::NativeWidget;
-    // The two points in twips, colour and width.
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    // The line drawn (its points and width), and its colour once set.
+    const Line* line = nullptr;
     Color color{};
     bool hasColor = false;
-    int width = 1;
 };
 
 class NativeTimer {
 public:
+    const Timer* owner = nullptr;
     HWND hwnd = nullptr;
     UINT_PTR id = 0;
     bool running = false;

@@ -9,6 +9,7 @@
 #include "forms/CommandButton.h"
 #include "forms/Drawing.h"
 #include "forms/Label.h"
+#include "forms/Line.h"
 #include "forms/Twips.h"
 
 namespace forms::win {
@@ -75,10 +76,11 @@ void PaintContainer(NativeContainer& container, HDC dc, POINT offset, const RECT
             line->hasColor && !HighContrast() ? Ref(line->color) : GetSysColor(COLOR_WINDOWTEXT);
         LOGBRUSH pattern{BS_SOLID, colour, 0};
         HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT,
-                                static_cast<DWORD>(std::max(1, line->width)), &pattern, 0, nullptr);
+                                static_cast<DWORD>(std::max(1, line->line->BorderWidth())),
+                                &pattern, 0, nullptr);
         HGDIOBJ old = SelectObject(dc, pen);
-        MoveToEx(dc, PixelsAt(line->x1, dpi), PixelsAt(line->y1, dpi), nullptr);
-        LineTo(dc, PixelsAt(line->x2, dpi), PixelsAt(line->y2, dpi));
+        MoveToEx(dc, PixelsAt(line->line->X1(), dpi), PixelsAt(line->line->Y1(), dpi), nullptr);
+        LineTo(dc, PixelsAt(line->line->X2(), dpi), PixelsAt(line->line->Y2(), dpi));
         SelectObject(dc, old);
         DeleteObject(pen);
     }
