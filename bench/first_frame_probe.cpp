@@ -4,10 +4,10 @@
 // JSON and ends the program. The line holds the times from the moment the
 // dynamic loader ran this library (every library of the program loaded, main
 // not started) to each step, the paint events (and how many of them the
-// window itself had), the requests sent to the X server and the peak resident
-// memory. The line goes to the file VELKARO_BENCH_PROBE_LOG names (appended),
-// or else to standard output.
-#include <QCoreApplication>
+// window itself had), the widgets shown in the window (itself included), the
+// requests sent to the X server and the peak resident memory. The line goes to
+// the file VELKARO_BENCH_PROBE_LOG names (appended), or else to standard output.
+#include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QWidget>
@@ -20,6 +20,19 @@
 namespace {
 
 const std::int64_t kLoaded = bench::NowNs();
+
+// The widgets shown in a window, itself included.
+int VisibleWidgets(const QWindow& window) {
+    for (const QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowHandle() != &window)
+            continue;
+        int shown = 1;
+        for (const QWidget* child : top->findChildren<QWidget*>())
+            shown += child->isVisible() ? 1 : 0;
+        return shown;
+    }
+    return 0;
+}
 
 class FirstFrameProbe : public QObject {
 protected:
@@ -49,12 +62,12 @@ protected:
         std::fprintf(out ? out : stdout,
                      "{\"program\": \"%s\", \"frame_ms\": %.3f, \"qapplication_ms\": %.3f, "
                      "\"first_expose_ms\": %.3f, \"first_paint_ms\": %.3f, \"paint_events\": %d, "
-                     "\"window_paint_events\": %d, \"x_requests\": %u, \"vmhwm_kb\": %ld, "
-                     "\"window\": \"%dx%d\"}\n",
+                     "\"window_paint_events\": %d, \"visible_widgets\": %d, \"x_requests\": %u, "
+                     "\"vmhwm_kb\": %ld, \"window\": \"%dx%d\"}\n",
                      qPrintable(QFileInfo(QCoreApplication::applicationFilePath()).fileName()),
                      ms(frame), ms(created_), ms(firstExpose_), ms(firstPaint_), paints_,
-                     windowPaints_, requests, bench::StatusKb("VmHWM"), window->width(),
-                     window->height());
+                     windowPaints_, VisibleWidgets(*window), requests, bench::StatusKb("VmHWM"),
+                     window->width(), window->height());
         std::fflush(out ? out : stdout);
         std::_Exit(0);
     }

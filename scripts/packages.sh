@@ -1,6 +1,10 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages named as arguments that are not installed yet.
-# Quiet when everything is there. Sourced by the play and test scripts.
+# Quiet when everything is there. Sourced by the play and test scripts, with
+# the helpers of scripts/lib.sh they use besides.
+
+# shellcheck source=scripts/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 velkaro_need_packages() {
     local missing=()

@@ -34,12 +34,20 @@ struct frmAboutTestAccess {
     static forms::Timer& Timer(frmAbout& a) { return a.Timer1; }
 };
 
+// The design's boxes as Qt holds them (its texts: FromUtf8).
+inline QRectF ToQRectF(const design::Rect& twips) {
+    return {twips.left, twips.top, twips.width, twips.height};
+}
+
 // The pixels of a box in twips at a logical DPI (the tests' screen has 96, 15
 // twips to the pixel): each edge at round(twips / (1440 / DPI)).
 inline QRect Pixels(const QRectF& twips, double dpi = 96) {
     const auto px = [dpi](double t) { return int(std::lround(t / (1440.0 / dpi))); };
     const int x = px(twips.left()), y = px(twips.top());
     return {x, y, px(twips.left() + twips.width()) - x, px(twips.top() + twips.height()) - y};
+}
+inline QRect Pixels(const design::Rect& twips, double dpi = 96) {
+    return Pixels(ToQRectF(twips), dpi);
 }
 
 // Shows a window and waits until it is on the screen.

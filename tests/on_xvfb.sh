@@ -6,26 +6,20 @@
 # sanitizer's report); 3 when no window appeared within 40 s (a hang); 4 when Xvfb did not start.
 # The program's standard error is passed on.
 set -u
+# shellcheck source=scripts/lib.sh
+. "$(dirname "$0")/../scripts/lib.sh"
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
 program=
 cleanup() {
     [ -n "$program" ] && kill "$program" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
+    velkaro_stop_xvfb
     wait 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || exit 4
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+velkaro_start_xvfb "$work" -screen 0 1024x768x24 || exit 4
 
 "$@" &
 program=$!

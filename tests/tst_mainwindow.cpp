@@ -40,7 +40,7 @@ struct Screen {
 };
 
 QString Title(int page) {
-    return design::PageTitle(page);
+    return FromUtf8(design::PageTitle(page));
 }
 
 QString Expected(int code) {
@@ -63,16 +63,16 @@ private slots:
 
     void startScreen_atLaunch() {
         Screen s = Open();
-        QCOMPARE(Caption(*window), QStringLiteral("Velkaro"));
+        QCOMPARE(Caption(*window), FromUtf8(design::kMainCaption));
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
-        QCOMPARE(Caption(s.lblMain), design::kInstruction);
-        QCOMPARE(Caption(s.lblQu1), design::kCardQuestion);
+        QCOMPARE(Caption(s.lblMain), FromUtf8(design::kInstruction));
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(design::kCardQuestion));
         QCOMPARE(Caption(s.lblNoList), QString());
         QCOMPARE(s.lblNoList.FontSize(), 15.75f);
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::RightJustify);
-        QCOMPARE(Caption(s.cmdYes), design::kYes);
-        QCOMPARE(Caption(s.cmdNo), design::kNo);
-        QCOMPARE(Caption(s.cmdWrong), design::kWrong);
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(design::kYes));
+        QCOMPARE(Caption(s.cmdNo), FromUtf8(design::kNo));
+        QCOMPARE(Caption(s.cmdWrong), FromUtf8(design::kWrong));
         QVERIFY(s.cmdYes.Enabled() && s.cmdNo.Enabled());
         QCOMPARE(s.cmdWrong.Left(), design::kWrongRight);
         QCOMPARE(Access::Step(*window), std::int16_t(0));
@@ -84,7 +84,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRectF>("box");
         for (const design::Box& d : design::kMainWindow)
-            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.twips;
+            QTest::newRow(d.name) << QString::fromLatin1(d.name) << ToQRectF(d.twips);
     }
     void design() {
         QFETCH(QString, name);
@@ -127,10 +127,10 @@ private slots:
         s.Start();
         QCOMPARE(Caption(*window), Title(1));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
-        QCOMPARE(Caption(s.lblNoList), design::CardLine(1));
-        QCOMPARE(Caption(s.lblQu1), design::kCardQuestion);
-        QCOMPARE(Caption(s.cmdYes), design::kYes);
-        QCOMPARE(Caption(s.cmdNo), design::kNo);
+        QCOMPARE(Caption(s.lblNoList), FromUtf8(design::CardLine(1)));
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(design::kCardQuestion));
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(design::kYes));
+        QCOMPARE(Caption(s.cmdNo), FromUtf8(design::kNo));
         QCOMPARE(Access::Step(*window), std::int16_t(0));
         QVERIFY(Access::Candidates(*window)[0].empty());
     }
@@ -138,16 +138,17 @@ private slots:
     void pages_turnWithEachAnswer() {
         Screen s = Open();
         s.Start();
-        const QString question[] = {design::kCardQuestion,   design::kCardQuestion,
-                                    design::kCardQuestion,   design::kCardQuestion,
-                                    design::kRange1Question, design::kRange2Question};
+        const std::string_view question[] = {design::kCardQuestion,   design::kCardQuestion,
+                                             design::kCardQuestion,   design::kCardQuestion,
+                                             design::kRange1Question, design::kRange2Question};
         for (int answer = 1; answer <= 6; ++answer) {
             s.Click(answer % 2 ? s.cmdYes : s.cmdNo);
             QCOMPARE(Access::Step(*window), std::int16_t(answer));
             QCOMPARE(Caption(*window), Title(answer + 1));
-            const QString list = answer <= 4 ? design::CardLine(answer + 1) : design::kBlank;
-            QCOMPARE(Caption(s.lblNoList), list);
-            QCOMPARE(Caption(s.lblQu1), question[answer - 1]);
+            const std::string list =
+                answer <= 4 ? design::CardLine(answer + 1) : std::string(design::kBlank);
+            QCOMPARE(Caption(s.lblNoList), FromUtf8(list));
+            QCOMPARE(Caption(s.lblQu1), FromUtf8(question[answer - 1]));
             QCOMPARE(s.lblNoList.FontSize(), 15.75f);
             QCOMPARE(s.lblNoList.Alignment(), TextAlignment::RightJustify);
             QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
@@ -162,8 +163,8 @@ private slots:
         QCOMPARE(Caption(s.lblNoList), QStringLiteral("37"));
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::Center);
         QCOMPARE(s.lblNoList.FontSize(), 100.0f);
-        QCOMPARE(Caption(s.lblQu1), design::kYourNumberIs);
-        QCOMPARE(Caption(s.cmdYes), design::kCorrect);
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(design::kYourNumberIs));
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(design::kCorrect));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdWrong"));
         QCOMPARE(s.cmdWrong.Left(), design::kWrongLeft);
         QCOMPARE(Access::Step(*window), std::int16_t(7));
@@ -174,10 +175,10 @@ private slots:
         s.Start();
         s.Answer(127);
         QCOMPARE(Caption(*window), Title(7));
-        QCOMPARE(Caption(s.lblNoList), design::kCheckYourself);
+        QCOMPARE(Caption(s.lblNoList), FromUtf8(design::kCheckYourself));
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::Center);
         QCOMPARE(s.lblNoList.FontSize(), 50.0f);
-        QCOMPARE(Caption(s.cmdYes), design::kBack);
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(design::kBack));
         QCOMPARE(s.Shown(), QStringLiteral("lblNoList cmdYes"));
         QCOMPARE(s.cmdWrong.Left(), design::kWrongLeft);
     }
@@ -189,15 +190,15 @@ private slots:
         s.Start();
         s.Answer(37);
         s.Click(s.cmdYes);
-        QCOMPARE(Caption(*window), QStringLiteral("Velkaro"));
+        QCOMPARE(Caption(*window), FromUtf8(design::kMainCaption));
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
         QCOMPARE(Access::Step(*window), std::int16_t(0));
         QVERIFY(!s.cmdYes.Enabled() && !s.cmdNo.Enabled());
-        QCOMPARE(Caption(s.cmdYes), design::kCorrect);
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(design::kCorrect));
         QCOMPARE(Caption(s.lblNoList), QStringLiteral("37"));
         QCOMPARE(s.lblNoList.Alignment(), TextAlignment::RightJustify);
         QCOMPARE(s.lblNoList.FontSize(), 16.0f);
-        QCOMPARE(Caption(s.lblQu1), design::kCardQuestionAfterReset);
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(design::kCardQuestionAfterReset));
         const engine::TextSlots& candidates = Access::Candidates(*window);
         for (std::size_t i = 0; i <= 45; ++i)
             QCOMPARE(candidates[i], std::string(" "));
@@ -206,8 +207,8 @@ private slots:
         s.Start();
         QCOMPARE(Caption(*window), Title(1));
         QVERIFY(s.cmdYes.Enabled() && s.cmdNo.Enabled());
-        QCOMPARE(Caption(s.cmdYes), design::kYes);
-        QCOMPARE(Caption(s.lblQu1), design::kCardQuestionAfterReset);
+        QCOMPARE(Caption(s.cmdYes), FromUtf8(design::kYes));
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(design::kCardQuestionAfterReset));
         QCOMPARE(s.lblNoList.FontSize(), 16.0f);
         s.Click(s.cmdNo);
         QCOMPARE(Access::Step(*window), std::int16_t(1));
@@ -224,7 +225,8 @@ private slots:
                 s.Answer(code);
                 const QString expected = Expected(code);
                 const QString shown = Caption(s.lblNoList);
-                QVERIFY2(shown == (expected.isEmpty() ? design::kCheckYourself : expected),
+                QVERIFY2(shown ==
+                             (expected.isEmpty() ? FromUtf8(design::kCheckYourself) : expected),
                          qPrintable(QStringLiteral("code %1, game %2").arg(code).arg(game)));
                 QCOMPARE(s.cmdWrong.Visible(), !expected.isEmpty());
                 s.Click(s.cmdYes);
@@ -243,7 +245,7 @@ private slots:
         QVERIFY(!Widget(s.cmdStart).accessibleName().isEmpty());
         s.Answer(0);
         QCOMPARE(Widget(s.lblNoList).accessibleName(), QStringLiteral("0"));
-        QCOMPARE(Widget(s.cmdYes).accessibleName(), design::kCorrect);
+        QCOMPARE(Widget(s.cmdYes).accessibleName(), FromUtf8(design::kCorrect));
     }
 
     // The keyboard alone plays: the focus is on a shown button after every
@@ -265,10 +267,10 @@ private slots:
         }
         // Start is hidden: a key sent to it does nothing.
         QTest::keyClick(&Widget(s.cmdStart), Qt::Key_Space);
-        QCOMPARE(Caption(s.lblQu1), design::kRange2Question);
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(design::kRange2Question));
         QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
         QCOMPARE(s.Shown(), QStringLiteral("lblNoList cmdYes"));
-        QCOMPARE(Caption(s.lblNoList), design::kCheckYourself);
+        QCOMPARE(Caption(s.lblNoList), FromUtf8(design::kCheckYourself));
         QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdStart"));
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
 
@@ -284,11 +286,11 @@ private slots:
         QCOMPARE(Caption(s.lblNoList), QStringLiteral("0"));
         QCOMPARE(press(Qt::Key_Return), QStringLiteral("cmdStart"));
         QCOMPARE(s.Shown(), QStringLiteral("lblMain cmdStart"));
-        QCOMPARE(Caption(*window), QStringLiteral("Velkaro"));
+        QCOMPARE(Caption(*window), FromUtf8(design::kMainCaption));
 
         QCOMPARE(press(Qt::Key_Space), QStringLiteral("cmdYes"));
         QCOMPARE(s.Shown(), QStringLiteral("lblQu1 lblNoList cmdYes cmdNo"));
-        QCOMPARE(Caption(s.lblQu1), design::kCardQuestionAfterReset);
+        QCOMPARE(Caption(s.lblQu1), FromUtf8(design::kCardQuestionAfterReset));
     }
 
     // The blue and red texts stand on the desktop's button face where they

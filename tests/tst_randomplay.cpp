@@ -310,7 +310,7 @@ private:
                 return QStringLiteral("the start screen shows %1").arg(shown);
             if (step != 0)
                 return QStringLiteral("intStep %1 on the start screen").arg(step);
-            return expect(caption == QLatin1String("Velkaro"),
+            return expect(caption == FromUtf8(design::kMainCaption),
                           QStringLiteral("the start screen is titled %1").arg(caption));
         case Model::Where::Page: {
             const int page = model_.page;
@@ -318,28 +318,30 @@ private:
                 return QStringLiteral("page %1 shows %2").arg(page).arg(shown);
             if (step != page - 1)
                 return QStringLiteral("intStep %1 on page %2").arg(step).arg(page);
-            if (caption != design::PageTitle(page))
+            if (caption != FromUtf8(design::PageTitle(page)))
                 return QStringLiteral("page %1 is titled %2").arg(page).arg(caption);
-            const QString expectedList = page <= 5 ? design::CardLine(page) : design::kBlank;
+            const QString expectedList =
+                FromUtf8(page <= 5 ? design::CardLine(page) : std::string(design::kBlank));
             if (list != expectedList)
                 return QStringLiteral("page %1 lists \"%2\"").arg(page).arg(list);
-            const QString expectedQuestion = page == 6      ? design::kRange1Question
-                                             : page == 7    ? design::kRange2Question
-                                             : model_.reset ? design::kCardQuestionAfterReset
-                                                            : design::kCardQuestion;
-            return expect(question == expectedQuestion,
+            const std::string_view expectedQuestion = page == 6   ? design::kRange1Question
+                                                      : page == 7 ? design::kRange2Question
+                                                      : model_.reset
+                                                          ? design::kCardQuestionAfterReset
+                                                          : design::kCardQuestion;
+            return expect(question == FromUtf8(expectedQuestion),
                           QStringLiteral("page %1 asks \"%2\"").arg(page).arg(question));
         }
         case Model::Where::Result: {
             if (step != 7)
                 return QStringLiteral("intStep %1 on the result").arg(step);
-            if (caption != design::PageTitle(7))
+            if (caption != FromUtf8(design::PageTitle(7)))
                 return QStringLiteral("the result is titled %1").arg(caption);
             const QString number = QString::fromStdString(answer_codes::NumberNamed(model_.code));
             if (number.isEmpty()) {
                 if (shown != QLatin1String("lblNoList cmdYes"))
                     return QStringLiteral("the check-yourself screen shows %1").arg(shown);
-                return expect(list == design::kCheckYourself,
+                return expect(list == FromUtf8(design::kCheckYourself),
                               QStringLiteral("answers %1 show \"%2\", not check-yourself")
                                   .arg(model_.code)
                                   .arg(list));

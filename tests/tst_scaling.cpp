@@ -229,13 +229,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRectF>("box");
         for (const design::Box& d : design::kMainWindow)
-            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.twips;
+            QTest::newRow(d.name) << QString::fromLatin1(d.name) << ToQRectF(d.twips);
     }
     void mainWindow_design() {
         QFETCH(QString, name);
         QFETCH(QRectF, box);
         frmMainVelkaro* window = OpenMainPointerAside();
-        QCOMPARE(Widget(*window).size(), QSize(Px(6000), Px(4545)));
+        QCOMPARE(Widget(*window).size(),
+                 QSize(Px(design::kMainClient.width), Px(design::kMainClient.height)));
         CheckDesign(*window, name, box);
     }
 
@@ -244,8 +245,8 @@ private slots:
         frmMainVelkaro* window = OpenMainPointerAside();
         Play(*window, 0);
         auto& wrong = Control<CommandButton>(*window, "cmdWrong");
-        const QRectF left = design::WrongButtonAt(design::kWrongLeft);
-        const QRectF right = design::WrongButtonAt(design::kWrongRight);
+        const QRectF left = ToQRectF(design::WrongButtonAt(design::kWrongLeft));
+        const QRectF right = ToQRectF(design::WrongButtonAt(design::kWrongRight));
         QCOMPARE(wrong.Left(), design::kWrongLeft);
         QCOMPARE(Widget(wrong).geometry(), Pixels(left, Screen().dpi));
         QTest::mouseMove(&Widget(*window), Pixels(left, Screen().dpi).center());
@@ -257,13 +258,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRectF>("box");
         for (const design::Box& d : design::kAboutWindow)
-            QTest::newRow(d.name) << QString::fromLatin1(d.name) << d.twips;
+            QTest::newRow(d.name) << QString::fromLatin1(d.name) << ToQRectF(d.twips);
     }
     void about_design() {
         QFETCH(QString, name);
         QFETCH(QRectF, box);
         frmAbout& about = AboutWithGreetingStopped();
-        QCOMPARE(Widget(about).contentsRect().size(), QSize(Px(5355), Px(3345)));
+        QCOMPARE(Widget(about).contentsRect().size(),
+                 QSize(Px(design::kAboutClient.width), Px(design::kAboutClient.height)));
         CheckDesign(about, name, box);
     }
 
@@ -348,7 +350,7 @@ private slots:
         for (int i = 1; i < page; ++i)
             QTest::mouseClick(&Control(*window, "cmdYes"), Qt::LeftButton);
         auto& list = Control<Label>(*window, "lblNoList");
-        QCOMPARE(Caption(list), design::CardLine(page));
+        QCOMPARE(Caption(list), FromUtf8(design::CardLine(page)));
         QCOMPARE(list.FontSize(), afterReset ? 16.0f : 15.75f);
         const QString tooLong = TooLong(list);
         QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong));
@@ -375,7 +377,8 @@ private slots:
         for (int i = 1; i < page; ++i)
             QTest::mouseClick(&Control(*window, "cmdNo"), Qt::LeftButton);
         auto& question = Control<Label>(*window, "lblQu1");
-        QCOMPARE(Caption(question), page == 6 ? design::kRange1Question : design::kRange2Question);
+        QCOMPARE(Caption(question),
+                 FromUtf8(page == 6 ? design::kRange1Question : design::kRange2Question));
         const qreal advance =
             QFontMetricsF(DrawnFont(question)).horizontalAdvance(Caption(question));
         QVERIFY2(advance <= Widget(question).width(),
@@ -398,7 +401,7 @@ private slots:
         QTest::newRow("37") << 37 << QStringLiteral("37");
         QTest::newRow("88") << 88 << QStringLiteral("88");
         QTest::newRow("90") << 93 << QStringLiteral("90");
-        QTest::newRow("check yourself") << 127 << design::kCheckYourself;
+        QTest::newRow("check yourself") << 127 << FromUtf8(design::kCheckYourself);
     }
     void result_notCut() {
         QFETCH(int, code);

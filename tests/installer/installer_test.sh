@@ -9,6 +9,8 @@
 # Wine starts every program elevated, as "Run as administrator" does on Windows; a player without
 # administrator rights is played by starting the program through run_unelevated.exe.
 set -euo pipefail
+# shellcheck source=scripts/lib.sh
+. "$(dirname "$0")/../../scripts/lib.sh"
 
 test_name=$1
 work="$VELKARO_TEST_WORK/$test_name"
@@ -48,28 +50,18 @@ expect_no_file() {
 
 # ---- An Xvfb session: every Wine program runs inside one, and the session waits for Wine to end.
 
-xvfb_pid=""
 session_start() {
-    local fifo="$work/display.fifo" number
-    rm -f "$fifo"
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >>"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    read -r number <"$fifo" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    rm -f "$fifo"
-    export DISPLAY=":$number"
+    velkaro_start_xvfb "$work" -screen 0 1024x768x24 || fail "Xvfb did not start"
 }
 session_end() {
     wineserver -w
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=""
+    velkaro_stop_xvfb
     unset DISPLAY
 }
 cleanup() {
-    if [ -n "$xvfb_pid" ]; then
+    if [ -n "${VELKARO_XVFB_PID:-}" ]; then
         wineserver -k 2>/dev/null || true
-        kill "$xvfb_pid" 2>/dev/null || true
+        velkaro_stop_xvfb
     fi
 }
 trap cleanup EXIT

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Design.h"
 #include "forms/Application.h"
 #include "forms/Control.h"
 #include "forms/Form.h"
@@ -108,6 +109,9 @@ inline RECT Expected(float left, float top, float width, float height, int dpi =
     const float perPixel = 1440.0f / float(dpi);
     const auto round = [perPixel](float v) { return LONG(std::lround(v / perPixel)); };
     return {round(left), round(top), round(left + width), round(top + height)};
+}
+inline RECT Expected(const design::Rect& twips, int dpi = ExpectedDpi()) {
+    return Expected(twips.left, twips.top, twips.width, twips.height, dpi);
 }
 
 // A control's box in its container's client area, in pixels.
@@ -214,6 +218,11 @@ inline void SaveShot(HWND hwnd, const std::string& name) {
 } // namespace wintest
 
 namespace doctest {
+template <> struct StringMaker<std::string_view> {
+    static String convert(std::string_view text) {
+        return String(text.data(), static_cast<String::size_type>(text.size()));
+    }
+};
 template <> struct StringMaker<RECT> {
     static String convert(const RECT& r) {
         return (std::to_string(r.left) + "," + std::to_string(r.top) + " - " +

@@ -14,34 +14,12 @@
 #include <vector>
 
 #include "AnswerCodes.h"
+#include "Design.h"
+#include "TestAccess.h"
 #include "forms/Application.h"
 #include "forms/Fonts.h"
 #include "forms/Platform.h"
 #include "forms/Twips.h"
-#include "frmAbout.h"
-#include "frmMainVelkaro.h"
-
-struct frmMainVelkaroTestAccess {
-    static forms::CommandButton& Yes(frmMainVelkaro& w) { return w.cmdYes; }
-    static forms::CommandButton& No(frmMainVelkaro& w) { return w.cmdNo; }
-    static forms::CommandButton& Start(frmMainVelkaro& w) { return w.cmdStart; }
-    static forms::CommandButton& Wrong(frmMainVelkaro& w) { return w.cmdWrong; }
-    static forms::Label& Main(frmMainVelkaro& w) { return w.lblMain; }
-    static forms::Label& Question(frmMainVelkaro& w) { return w.lblQu1; }
-    static forms::Label& List(frmMainVelkaro& w) { return w.lblNoList; }
-    static const std::string& CardText(const frmMainVelkaro& w) { return w.strCard1; }
-};
-
-struct frmAboutTestAccess {
-    static void Tick(frmAbout& a) { a.Timer1_Timer(); }
-    static forms::Timer& Timer(frmAbout& a) { return a.Timer1; }
-    static forms::Label& Greeting(frmAbout& a) { return a.Label7; }
-    static std::vector<forms::Label*> Labels(frmAbout& a) {
-        return {&a.Label1, &a.Label5, &a.Label7, &a.Label8, &a.Label9};
-    }
-    static forms::Frame& Frame(frmAbout& a) { return a.Frame1; }
-    static forms::CommandButton& Exit(frmAbout& a) { return a.Command1; }
-};
 
 using Access = frmMainVelkaroTestAccess;
 using forms::win::Handle;
@@ -86,16 +64,16 @@ TEST_CASE("twips are measured at the screen's DPI and read back as set") {
 
     RECT client;
     GetClientRect(Handle(window), &client);
-    CHECK(client == Expected(0, 0, 6000, 4545));
-    CHECK(Box(Handle(Access::Start(window))) == Expected(2093, 1680, 1815, 2040));
-    CHECK(Box(Handle(Access::Main(window))) == Expected(1133, 0, 3735, 855));
-    CHECK(Box(Handle(Access::Yes(window))) == Expected(2400, 3720, 1080, 735));
-    CHECK(Box(Handle(Access::List(window))) == Expected(360, 960, 5175, 2295));
+    CHECK(client == Expected(design::kMainClient));
+    for (const design::Box& designed : design::kMainWindow) {
+        INFO(designed.name);
+        CHECK(Box(Child(window, designed.name)) == Expected(designed.twips));
+    }
 
     forms::CommandButton& wrong = Access::Wrong(window);
-    wrong.SetLeft(709);
-    CHECK(wrong.Left() == 709.0f);
-    CHECK(Box(Handle(wrong)) == Expected(709, 3720, 1095, 735));
+    wrong.SetLeft(design::kWrongLeft);
+    CHECK(wrong.Left() == design::kWrongLeft);
+    CHECK(Box(Handle(wrong)) == Expected(design::WrongButtonAt(design::kWrongLeft)));
     wrong.SetLeft(4076.5f);
     CHECK(wrong.Left() == 4076.5f);
     CloseEverything();
@@ -108,12 +86,12 @@ TEST_CASE("the main window: fixed single frame, close box, centred by its outer 
     CHECK((style & WS_CAPTION) == WS_CAPTION);
     CHECK((style & WS_SYSMENU) != 0);
     CHECK((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
-    CHECK(Text(hwnd) == "Velkaro");
+    CHECK(Text(hwnd) == design::kMainCaption);
 
     // The outer box is the client area and the frame Windows gives this style.
     RECT outer;
     GetWindowRect(hwnd, &outer);
-    RECT expected = Expected(0, 0, 6000, 4545);
+    RECT expected = Expected(design::kMainClient);
     AdjustWindowRectExForDpi(&expected, DWORD(style), FALSE,
                              DWORD(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)), UINT(ExpectedDpi()));
     CHECK(outer.right - outer.left == expected.right - expected.left);
@@ -136,32 +114,32 @@ TEST_CASE("a whole game by mouse") {
     CHECK(Shown(Handle(Access::Main(window))));
     CHECK(!Shown(list));
     // Screen readers read the windows' texts: the captions, and the Start button's spoken name.
-    CHECK(Text(Handle(Access::Start(window))) == "ابدأ");
-    CHECK(Text(Handle(Access::Main(window))).starts_with("هل تريدني"));
+    CHECK(Text(Handle(Access::Start(window))) == design::kStart);
+    CHECK(Text(Handle(Access::Main(window))) == design::kInstruction);
 
     Click(Handle(Access::Start(window)));
-    CHECK(Text(Handle(window)) == "صفحة 1 من 7");
-    CHECK(Text(list) == Access::CardText(window));
+    CHECK(Text(Handle(window)) == design::PageTitle(1));
+    CHECK(Text(list) == design::CardLine(1));
     CHECK(Shown(list));
     CHECK(!Shown(Handle(Access::Start(window))));
-    CHECK(Text(Handle(Access::Yes(window))) == "نعم");
+    CHECK(Text(Handle(Access::Yes(window))) == design::kYes);
 
     ClickAnswers(window, answer_codes::CodeOf(37));
-    CHECK(Text(Handle(window)) == "صفحة 7 من 7");
+    CHECK(Text(Handle(window)) == design::PageTitle(7));
     CHECK(Text(list) == "37");
-    CHECK(Text(Handle(Access::Yes(window))) == "صح");
+    CHECK(Text(Handle(Access::Yes(window))) == design::kCorrect);
     CHECK(Shown(Handle(Access::Wrong(window))));
 
     Click(Handle(Access::Yes(window)));
-    CHECK(Text(Handle(window)) == "Velkaro");
+    CHECK(Text(Handle(window)) == design::kMainCaption);
     CHECK(Shown(Handle(Access::Start(window))));
     CHECK(!Shown(list));
 
     // A second game that fits no number.
     Click(Handle(Access::Start(window)));
     ClickAnswers(window, 127);
-    CHECK(Text(list) == "راجع نفسك!");
-    CHECK(Text(Handle(Access::Yes(window))) == "عودة");
+    CHECK(Text(list) == design::kCheckYourself);
+    CHECK(Text(Handle(Access::Yes(window))) == design::kBack);
     CHECK(!Shown(Handle(Access::Wrong(window))));
     CloseEverything();
 }
@@ -172,7 +150,7 @@ TEST_CASE("a whole game by keyboard") {
     // The only button shown has the focus; Space presses it.
     CHECK(GetFocus() == Handle(Access::Start(window)));
     Key(VK_SPACE);
-    CHECK(Text(Handle(window)) == "صفحة 1 من 7");
+    CHECK(Text(Handle(window)) == design::PageTitle(1));
     // The pressed button is gone: the focus settles on the next in tab order.
     CHECK(GetFocus() == yes);
 
@@ -191,7 +169,7 @@ TEST_CASE("a whole game by keyboard") {
     Key(VK_TAB);
     CHECK(GetFocus() == yes);
     Key(VK_RETURN);
-    CHECK(Text(Handle(window)) == "Velkaro");
+    CHECK(Text(Handle(window)) == design::kMainCaption);
     CHECK(GetFocus() == Handle(Access::Start(window)));
     CloseEverything();
 }
@@ -203,18 +181,18 @@ TEST_CASE("the Wrong button dodges the mouse and hands on the focus") {
     forms::CommandButton& wrong = Access::Wrong(window);
     HWND hwnd = Handle(wrong);
     REQUIRE(Shown(hwnd));
-    CHECK(wrong.Left() == 709.0f);
-    CHECK(Box(hwnd) == Expected(709, 3720, 1095, 735));
+    CHECK(wrong.Left() == design::kWrongLeft);
+    CHECK(Box(hwnd) == Expected(design::WrongButtonAt(design::kWrongLeft)));
 
     MouseMoveOver(hwnd);
-    CHECK(wrong.Left() == 4076.0f);
-    CHECK(Box(hwnd) == Expected(4076, 3720, 1095, 735));
+    CHECK(wrong.Left() == design::kWrongRight);
+    CHECK(Box(hwnd) == Expected(design::WrongButtonAt(design::kWrongRight)));
     MouseMoveOver(hwnd);
-    CHECK(wrong.Left() == 709.0f);
+    CHECK(wrong.Left() == design::kWrongLeft);
 
     // The pointer itself, moved onto the button: it jumps away, and comes back when the pointer
     // follows it.
-    for (const float expected : {4076.0f, 709.0f}) {
+    for (const float expected : {design::kWrongRight, design::kWrongLeft}) {
         RECT box;
         GetWindowRect(hwnd, &box);
         SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
@@ -231,8 +209,8 @@ TEST_CASE("the Wrong button dodges the mouse and hands on the focus") {
     SetFocus(Handle(Access::Start(window)));
     Click(hwnd);
     CHECK(GetFocus() == Handle(Access::Yes(window)));
-    CHECK(wrong.Left() == 709.0f);
-    CHECK(Text(Handle(window)) == "صفحة 7 من 7");
+    CHECK(wrong.Left() == design::kWrongLeft);
+    CHECK(Text(Handle(window)) == design::PageTitle(7));
     CloseEverything();
 }
 
@@ -307,7 +285,7 @@ TEST_CASE("the About window: size, frame, taskbar, greeting, and the end") {
 
     RECT client;
     GetClientRect(hwnd, &client);
-    CHECK(client == Expected(0, 0, 5355, 3345));
+    CHECK(client == Expected(design::kAboutClient));
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
     CHECK((style & WS_POPUP) != 0);

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "AnswerCodes.h"
+#include "Design.h"
 #include "forms/Spoken.h"
 #include "frmAbout.h"
 #include "frmMainVelkaro.h"
@@ -120,14 +121,13 @@ std::string Card(int card) {
 }
 
 std::string Title(int page) {
-    return "صفحة " + std::to_string(page) + " من 7";
+    return design::PageTitle(page);
 }
 
-const std::string kCardQuestion = "هل رقمك موجود ضمن هذه الأرقام؟";
-const std::string kRange1 = "هل رقمك يقع ضمن الأرقام من 32 إلى 63";
-const std::string kRange2 = "هل رقمك يقع ضمن الأرقام من 64 إلى 90";
-const std::string kInstruction =
-    "هل تريدني أن أعرف ما يدور في ذهنك ؟ فكر في رقم من 0 إلى 90 ثم اضغط الزر";
+const std::string kCardQuestion(design::kCardQuestion);
+const std::string kRange1(design::kRange1Question);
+const std::string kRange2(design::kRange2Question);
+const std::string kInstruction(design::kInstruction);
 
 std::string CardPage(int card) {
     return kCardQuestion + " " + Card(card);

@@ -11,12 +11,15 @@ namespace forms::win {
 
 namespace {
 
-// The accessibility libraries, loaded when a screen reader first asks.
+// The accessibility libraries, and COM itself, loaded when a screen reader
+// first asks.
 struct Libraries {
+    using CreateInstance = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
     using CreateStd = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
     using FromObject = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
     using AllocString = BSTR(WINAPI*)(const OLECHAR*);
     using FreeString = void(WINAPI*)(BSTR);
+    CreateInstance createInstance = nullptr;
     CreateStd createStd = nullptr;
     FromObject fromObject = nullptr;
     AllocString allocString = nullptr;
@@ -32,8 +35,12 @@ bool gAsked = false;
 
 const Libraries* Load() {
     static const Libraries libraries = [] {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         Libraries found;
+        HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+        if (const auto initialize =
+                Function<HRESULT(WINAPI*)(LPVOID, DWORD)>(ole32, "CoInitializeEx"))
+            initialize(nullptr, COINIT_APARTMENTTHREADED);
+        found.createInstance = Function<Libraries::CreateInstance>(ole32, "CoCreateInstance");
         HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
         HMODULE oleaut = LoadLibraryW(L"oleaut32.dll");
         found.createStd = Function<Libraries::CreateStd>(oleacc, "CreateStdAccessibleObject");
@@ -235,9 +242,11 @@ bool GiveLiveSetting(HWND liveText) {
         0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
     static const IID kServicesInterface = {
         0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+    const Libraries* libraries = Load();
     IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(kServices, nullptr, CLSCTX_INPROC_SERVER, kServicesInterface,
-                                reinterpret_cast<void**>(&services))))
+    if (!libraries || !libraries->createInstance ||
+        FAILED(libraries->createInstance(kServices, nullptr, CLSCTX_INPROC_SERVER,
+                                         kServicesInterface, reinterpret_cast<void**>(&services))))
         return false;
     VARIANT polite{};
     polite.vt = VT_I4;

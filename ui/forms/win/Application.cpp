@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The program on Windows: the message loop, its end, and timers.
-#include "Native.h" // first: <windows.h> before <mmsystem.h>
-
-#include <mmsystem.h>
+#include "Native.h"
 
 #include <algorithm>
 #include <set>
@@ -25,10 +23,22 @@ std::set<const Timer*>& LiveTimers() {
 // 1 ms tick while they run.
 constexpr int kFineInterval = 16;
 
+// Asks for the 1 ms tick, or gives it back, through winmm, loaded from the
+// system folder the first time: a program whose timers are coarse never loads it.
+bool FineTick(bool wanted) {
+    using Period = UINT(WINAPI*)(UINT);
+    static const HMODULE winmm =
+        LoadLibraryExW(L"winmm.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const auto call = winmm ? reinterpret_cast<Period>(reinterpret_cast<void*>(GetProcAddress(
+                                  winmm, wanted ? "timeBeginPeriod" : "timeEndPeriod")))
+                            : nullptr;
+    return call && call(1) == 0; // TIMERR_NOERROR
+}
+
 void StartTimer(NativeTimer& timer, int interval) {
     if (timer.running)
         return;
-    timer.fine = interval < kFineInterval && timeBeginPeriod(1) == TIMERR_NOERROR;
+    timer.fine = interval < kFineInterval && FineTick(true);
     timer.running =
         SetTimer(timer.hwnd, timer.id, static_cast<UINT>(std::max(interval, 1)), nullptr) != 0;
 }
@@ -37,7 +47,7 @@ void StopTimer(NativeTimer& timer) {
     if (timer.running)
         KillTimer(timer.hwnd, timer.id);
     if (timer.fine)
-        timeEndPeriod(1);
+        FineTick(false);
     timer.running = false;
     timer.fine = false;
 }

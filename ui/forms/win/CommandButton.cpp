@@ -27,8 +27,8 @@ void CommandButton::SetPicture(std::string_view name, float widthTwips, float he
 }
 
 platform::PictureSize platform::SizeOfPicture(std::string_view name) {
-    const win::Pixels* picture = win::PictureNamed(name);
-    return picture ? PictureSize{picture->width, picture->height} : PictureSize{};
+    const SIZE size = win::PictureSizeOf(name);
+    return PictureSize{static_cast<int>(size.cx), static_cast<int>(size.cy)};
 }
 
 } // namespace forms

@@ -5,7 +5,10 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <cwchar>
+#include <map>
+#include <string>
 
 #include "Native.h"
 #include "forms/Platform.h"
@@ -101,15 +104,27 @@ LOGFONTW FontFor(const DesignFont& design, std::wstring_view caption, UINT dpi) 
         font.lfQuality = DEFAULT_QUALITY;
         wcsncpy_s(font.lfFaceName, LF_FACESIZE, family.c_str(), _TRUNCATE);
     }
-    if (HasLetters(font, caption))
-        return font;
-    for (const wchar_t* face : kFallbacks) {
-        LOGFONTW other = font;
-        wcsncpy_s(other.lfFaceName, LF_FACESIZE, face, _TRUNCATE);
-        if (HasLetters(other, caption))
-            return other;
+    // The face for a font and a caption is looked for once: each caption is
+    // drawn again and again.
+    static std::map<std::wstring, LOGFONTW> chosen;
+    static_assert(sizeof font % sizeof(wchar_t) == 0);
+    std::wstring key(sizeof font / sizeof(wchar_t), L'\0');
+    std::memcpy(key.data(), &font, sizeof font);
+    key.append(caption);
+    if (const auto known = chosen.find(key); known != chosen.end())
+        return known->second;
+    LOGFONTW choice = font;
+    if (!HasLetters(font, caption)) {
+        for (const wchar_t* face : kFallbacks) {
+            LOGFONTW other = font;
+            wcsncpy_s(other.lfFaceName, LF_FACESIZE, face, _TRUNCATE);
+            if (HasLetters(other, caption)) {
+                choice = other;
+                break;
+            }
+        }
     }
-    return font;
+    return chosen.emplace(std::move(key), choice).first->second;
 }
 
 } // namespace win

@@ -216,6 +216,8 @@ struct Pixels {
     std::vector<std::uint32_t> bgra; // premultiplied
 };
 const Pixels* PictureNamed(std::string_view name);
+// A picture's size, its pixels left unread; 0 x 0 for a name with no picture.
+SIZE PictureSizeOf(std::string_view name);
 // The picture at another size: averaged where it shrinks, interpolated where
 // it grows.
 Pixels Scaled(const Pixels& source, int width, int height);

@@ -43,7 +43,9 @@ void Outline(HDC dc, const RECT& box, COLORREF color) {
 } // namespace
 
 void Invalidate(const NativeWidget& native) {
-    if (native.hwnd)
+    // A window not on the screen (hidden, or in a window not shown yet) has
+    // nothing to redraw: it is painted whole when it is shown.
+    if (native.hwnd && IsWindowVisible(native.hwnd))
         RedrawWindow(native.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -138,11 +140,16 @@ void DrawButton(NativeWidget& native, const DRAWITEMSTRUCT& item) {
 
     const UINT dpi = DpiOf(native);
     const std::wstring caption = Wide(button.Caption());
-    const LOGFONTW design = FontFor(button.Font(), caption, dpi);
-    HFONT font = CreateFontIndirectW(&design);
-    HGDIOBJ oldFont = SelectObject(memory, font);
+    // The caption's font; a button without a caption draws no letters.
+    HFONT font = nullptr;
+    HGDIOBJ oldFont = nullptr;
     TEXTMETRICW metrics{};
-    GetTextMetricsW(memory, &metrics);
+    if (!caption.empty()) {
+        const LOGFONTW design = FontFor(button.Font(), caption, dpi);
+        font = CreateFontIndirectW(&design);
+        oldFont = SelectObject(memory, font);
+        GetTextMetricsW(memory, &metrics);
+    }
     const int lineHeight = metrics.tmHeight;
     const int captionTop = height - AtDpi(kCaptionMargin, dpi) - lineHeight;
 
@@ -163,8 +170,10 @@ void DrawButton(NativeWidget& native, const DRAWITEMSTRUCT& item) {
         DrawTextW(memory, caption.c_str(), static_cast<int>(caption.size()), &box,
                   DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_RTLREADING | DT_NOCLIP);
     }
-    SelectObject(memory, oldFont);
-    DeleteObject(font);
+    if (font) {
+        SelectObject(memory, oldFont);
+        DeleteObject(font);
+    }
     if (item.itemState & ODS_FOCUS) {
         const int inset = AtDpi(kFocusInset, dpi);
         RECT mark{inset, inset, width - inset, height - inset};

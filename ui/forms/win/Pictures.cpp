@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The program's pictures, built into it: the 16-colour ones from their XPM
-// sources (C arrays, read here), the Start picture from its PNG, decoded by
-// the Windows Imaging Component.
+// sources (C arrays, read here), the Start picture from its PNG. Each is read
+// the first time it is asked for.
 #include "forms/Pictures.h"
 #include "Native.h"
-
-#include <objbase.h>
-#include <wincodec.h>
+#include "Png.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,54 +70,6 @@ Pixels FromXpm(const char* const* xpm) {
                 found == palette.end() ? 0 : found->second;
         }
     }
-    return picture;
-}
-
-template <typename T> void Release(T*& object) {
-    if (object)
-        object->Release();
-    object = nullptr;
-}
-
-// A PNG in memory, as premultiplied BGRA.
-Pixels FromPng(const unsigned char* bytes, std::size_t size) {
-    Pixels picture;
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    IWICImagingFactory* factory = nullptr;
-    IWICStream* stream = nullptr;
-    IWICBitmapDecoder* decoder = nullptr;
-    IWICBitmapFrameDecode* frame = nullptr;
-    IWICFormatConverter* converter = nullptr;
-    UINT width = 0, height = 0;
-    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
-        SUCCEEDED(factory->CreateStream(&stream)) &&
-        SUCCEEDED(
-            stream->InitializeFromMemory(const_cast<BYTE*>(bytes), static_cast<DWORD>(size))) &&
-        SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
-                                                   &decoder)) &&
-        SUCCEEDED(decoder->GetFrame(0, &frame)) &&
-        SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
-        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppPBGRA,
-                                        WICBitmapDitherTypeNone, nullptr, 0,
-                                        WICBitmapPaletteTypeCustom)) &&
-        SUCCEEDED(converter->GetSize(&width, &height))) {
-        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-        if (SUCCEEDED(converter->CopyPixels(nullptr, width * 4,
-                                            static_cast<UINT>(pixels.size() * 4),
-                                            reinterpret_cast<BYTE*>(pixels.data())))) {
-            picture.width = static_cast<int>(width);
-            picture.height = static_cast<int>(height);
-            picture.bgra = std::move(pixels);
-        }
-    }
-    Release(converter);
-    Release(frame);
-    Release(decoder);
-    Release(stream);
-    Release(factory);
-    if (SUCCEEDED(com))
-        CoUninitialize();
     return picture;
 }
 
@@ -196,25 +146,47 @@ HBITMAP Dib(const Pixels& picture, void** bits) {
     return bitmap;
 }
 
+// The XPM sources by file name; the one other file is start.png.
+const char* const* XpmOf(std::string_view file) {
+    static const std::map<std::string_view, const char* const*> xpm{
+        {"icon32", velkaro_icon32}, {"icon16", velkaro_icon16},   {"yes", velkaro_yes},
+        {"no", velkaro_no},         {"wrong32", velkaro_wrong32}, {"wrong16", velkaro_wrong16},
+        {"exit", velkaro_exit}};
+    const auto found = xpm.find(file);
+    return found == xpm.end() ? nullptr : found->second;
+}
+
 } // namespace
 
-// Each picture file's drawing, decoded once.
+// Each picture file's drawing, decoded the first time it is asked for: a
+// window's hidden buttons cost nothing until they are drawn.
 const Pixels* PictureNamed(std::string_view name) {
-    static const std::map<std::string_view, Pixels> pictures = [] {
-        const std::map<std::string_view, const char* const*> xpm{
-            {"icon32", velkaro_icon32}, {"icon16", velkaro_icon16},   {"yes", velkaro_yes},
-            {"no", velkaro_no},         {"wrong32", velkaro_wrong32}, {"wrong16", velkaro_wrong16},
-            {"exit", velkaro_exit}};
-        std::map<std::string_view, Pixels> all;
-        for (const PictureFile& picture : kPictureFiles) {
-            const auto source = xpm.find(picture.file);
-            all[picture.file] = source != xpm.end() ? FromXpm(source->second)
-                                                    : FromPng(kStartPng, sizeof kStartPng);
-        }
-        return all;
-    }();
-    const auto found = pictures.find(PictureFileOf(name));
-    return found == pictures.end() || found->second.bgra.empty() ? nullptr : &found->second;
+    static std::map<std::string_view, Pixels> decoded;
+    const std::string_view file = PictureFileOf(name);
+    if (file.empty())
+        return nullptr;
+    auto found = decoded.find(file);
+    if (found == decoded.end()) {
+        const char* const* xpm = XpmOf(file);
+        found = decoded.emplace(file, xpm ? FromXpm(xpm) : DecodePng(kStartPng, sizeof kStartPng))
+                    .first;
+    }
+    return found->second.bgra.empty() ? nullptr : &found->second;
+}
+
+SIZE PictureSizeOf(std::string_view name) {
+    const std::string_view file = PictureFileOf(name);
+    if (file.empty())
+        return {};
+    // An XPM's first line: "width height colours chars-per-pixel"; the PNG is read.
+    SIZE size{};
+    if (const char* const* xpm = XpmOf(file)) {
+        if (std::sscanf(xpm[0], "%ld %ld", &size.cx, &size.cy) != 2)
+            return {};
+        return size;
+    }
+    const Pixels* picture = PictureNamed(name);
+    return picture ? SIZE{picture->width, picture->height} : SIZE{};
 }
 
 void DrawPicture(HDC dc, const Pixels& picture, const RECT& box) {
@@ -231,7 +203,7 @@ void DrawPicture(HDC dc, const Pixels& picture, const RECT& box) {
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, bitmap);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, box.left, box.top, width, height, source, 0, 0, width, height, blend);
+    GdiAlphaBlend(dc, box.left, box.top, width, height, source, 0, 0, width, height, blend);
     SelectObject(source, old);
     DeleteDC(source);
     DeleteObject(bitmap);

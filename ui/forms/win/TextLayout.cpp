@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "Dpi.h"
 #include "Native.h"
@@ -118,7 +120,11 @@ LineMetrics MetricsOf(HDC dc, const std::wstring& text) {
         line.pitch = std::max(1, static_cast<int>(metrics.tmHeight));
     }
     const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
-    for (const wchar_t c : text) {
+    // Each letter once.
+    std::wstring letters = text;
+    std::sort(letters.begin(), letters.end());
+    letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
+    for (const wchar_t c : letters) {
         if (c == L' ')
             continue;
         GLYPHMETRICS glyph{};
@@ -176,21 +182,32 @@ Broken BreakLines(HDC dc, const std::wstring& text, int width) {
     return broken;
 }
 
+// What a font makes of a caption: its lines, and the caption broken at the
+// width. The costly part of a layout: measured once per font.
+struct Measured {
+    LineMetrics line;
+    Broken broken;
+};
+
+Measured Measure(HDC dc, const LOGFONTW& font, const std::wstring& text, int width) {
+    const SelectedFont selected(dc, font);
+    return {MetricsOf(dc, text), BreakLines(dc, text, width)};
+}
+
 struct Trial {
     LabelLayout layout;
     int pitch = 1;
     int averageWidth = 1;
 };
 
-Trial TryLayout(HDC dc, const LOGFONTW& font, const std::wstring& text, int width, int height,
-                TextAlignment alignment, int allowedLines) {
+Trial Arrange(const LOGFONTW& font, const Measured& measured, int width, int height,
+              TextAlignment alignment, int allowedLines) {
     Trial trial;
     trial.layout.font = font;
-    const SelectedFont selected(dc, font);
-    const LineMetrics line = MetricsOf(dc, text);
+    const LineMetrics& line = measured.line;
     trial.pitch = line.pitch;
     trial.averageWidth = line.averageWidth;
-    const Broken broken = BreakLines(dc, text, width);
+    const Broken& broken = measured.broken;
     // Letters that would reach above the label move the caption down, a
     // pixel clear of the edge.
     const int firstBaseline = std::max(line.ascent, line.inkAscent + 1);
@@ -235,8 +252,16 @@ LabelLayout LayoutOf(const Label& label) {
         return native.layout;
 
     HDC dc = CreateCompatibleDC(nullptr);
+    std::map<std::pair<LONG, LONG>, Measured> measures; // by the font's height and width
+    const auto measure = [&](const LOGFONTW& font) -> const Measured& {
+        const auto size = std::pair(font.lfHeight, font.lfWidth);
+        auto known = measures.find(size);
+        if (known == measures.end())
+            known = measures.emplace(size, Measure(dc, font, text, width)).first;
+        return known->second;
+    };
     const LOGFONTW designed = FontFor(design, text, dpi);
-    const Trial plain = TryLayout(dc, designed, text, width, height, label.Alignment(), 0);
+    const Trial plain = Arrange(designed, measure(designed), width, height, label.Alignment(), 0);
     const int lines = LineBudget(height, plain.pitch);
     Trial trial;
     FitCaption(label.ShrinkToFit(), [&](const Narrowing& narrowing) {
@@ -245,13 +270,11 @@ LabelLayout LayoutOf(const Label& label) {
             font.lfHeight = std::min(-1L, std::lround(designed.lfHeight * narrowing.SizeFactor()));
         if (narrowing.stretch != 100) {
             // The face's average letter at this height, made narrower.
-            const int average =
-                narrowing.smaller
-                    ? TryLayout(dc, font, L"", width, height, label.Alignment(), 0).averageWidth
-                    : plain.averageWidth;
+            const int average = narrowing.smaller ? Measure(dc, font, L"", width).line.averageWidth
+                                                  : plain.averageWidth;
             font.lfWidth = std::max(1, (average * narrowing.stretch + 50) / 100);
         }
-        trial = TryLayout(dc, font, text, width, height, label.Alignment(), lines);
+        trial = Arrange(font, measure(font), width, height, label.Alignment(), lines);
         return trial.layout.fits;
     });
     DeleteDC(dc);

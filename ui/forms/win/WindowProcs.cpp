@@ -345,7 +345,11 @@ bool ContainerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
     if (message == WM_DRAWITEM) {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         NativeWidget* button = NativeWidget::Of(item.hwndItem);
-        if (button && button->kind == NativeWidget::Kind::Button && button->control)
+        // A change of focus or press on a button about to be painted whole
+        // (a window being shown) waits for that paint.
+        const bool painting =
+            item.itemAction != ODA_DRAWENTIRE && GetUpdateRect(item.hwndItem, nullptr, FALSE);
+        if (button && button->kind == NativeWidget::Kind::Button && button->control && !painting)
             DrawButton(*button, item);
         result = TRUE;
         return true;
