@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes the web edition's site: the page, the program (.js, .wasm), the pictures as PNG, the
-icons, Amiri as WOFF2 subset to the characters of the texts (with its licence), the manifest and
-the service worker. The program's JavaScript is written into the page. Prints what a first visit downloads, gzip -9 compressed, and fails above the
-budgets: 350 kB in all, 150 kB for the .js and .wasm together."""
-import argparse, gzip, hashlib, json, pathlib, re, shutil, struct, subprocess, sys, zlib
+"""Writes the web edition's site: the page (with the program's JavaScript and the pictures as PNG
+data in it), the .wasm, the icons, Amiri as WOFF2 subset to the characters of the texts (with its
+licence), the manifest and the service worker. Prints what a first visit downloads, gzip -9
+compressed, and fails above the budgets: 350 kB in all, 150 kB for the .js and .wasm together."""
+import argparse, base64, gzip, hashlib, json, pathlib, re, shutil, struct, subprocess, sys, zlib
 
 TOTAL_BUDGET = 350 * 1024
 PROGRAM_BUDGET = 150 * 1024
@@ -55,7 +55,7 @@ def main():
     src, out = args.source, args.out
     if out.exists():
         shutil.rmtree(out)
-    for folder in ('pictures', 'icons', 'fonts'):
+    for folder in ('icons', 'fonts'):
         (out / folder).mkdir(parents=True)
 
     page = (src / 'app/web/index.html').read_text()
@@ -65,14 +65,18 @@ def main():
     program_js = args.program.read_text()
     assert '</script' not in program_js
     page = page.replace('<script src="velkaro.js" async></script>', f'<script>{program_js}</script>')
-    (out / 'index.html').write_text(page.replace('@SUMMARY_AR@', args.summary_ar))
-    shutil.copy(args.program.with_suffix('.wasm'), out / 'velkaro.wasm')
-
+    # The pictures are small: written into the page as PNG data, they are there for the first
+    # frame without a request each.
+    pictures = {}
     for picture in sorted((src / 'assets/pictures').iterdir()):
         if picture.suffix == '.xpm':
-            (out / 'pictures' / (picture.stem + '.png')).write_bytes(xpm_to_png(picture.read_text()))
+            pictures[picture.stem] = xpm_to_png(picture.read_text())
         elif picture.suffix == '.png':
-            shutil.copy(picture, out / 'pictures' / picture.name)
+            pictures[picture.stem] = picture.read_bytes()
+    page = page.replace('@PICTURES@', json.dumps(
+        {name: 'data:image/png;base64,' + base64.b64encode(data).decode() for name, data in pictures.items()}))
+    (out / 'index.html').write_text(page.replace('@SUMMARY_AR@', args.summary_ar))
+    shutil.copy(args.program.with_suffix('.wasm'), out / 'velkaro.wasm')
     for size in ICON_SIZES:
         shutil.copy(src / f'assets/linux/icons/{size}.png', out / f'icons/{size}.png')
     shutil.copy(src / 'assets/linux/icons/scalable.svg', out / 'icons/scalable.svg')

@@ -190,11 +190,11 @@ var LibraryVelkaroDom = {
   vk_append__deps: ['$VK'],
   vk_append: function(id) { var e = VK.el(id); e.parentNode.appendChild(e); },
 
-  // A button's picture (or a window's icon), from its file, and its place in the button.
+  // A button's picture (or a window's icon), from the page's pictures, and its place in the button.
   vk_set_picture__deps: ['$VK'],
   vk_set_picture: function(id, file) {
     var n = VK.nodes[id], p = n.picture || n.icon;
-    p.src = 'pictures/' + UTF8ToString(file) + '.png';
+    p.src = Module['pictures'][UTF8ToString(file)];
     p.hidden = false;
   },
   vk_place_picture__deps: ['$VK'],
