@@ -86,15 +86,12 @@ TEST_CASE("a button's picture stands centred above its caption, smaller only whe
 }
 
 TEST_CASE("Tab goes round the chain to the next control that can take the focus") {
-    // Stand-ins for controls: only their addresses and whether they can take
-    // the focus count.
+    // Stand-ins for controls: whether each can take the focus.
     std::vector<int> can{1, 0, 1, 1};
-    std::vector<forms::Control*> chain;
+    std::vector<int*> chain;
     for (int& c : can)
-        chain.push_back(reinterpret_cast<forms::Control*>(&c));
-    const auto canTakeFocus = [](const forms::Control& control) {
-        return *reinterpret_cast<const int*>(&control) != 0;
-    };
+        chain.push_back(&c);
+    const auto canTakeFocus = [](const int& control) { return control != 0; };
     struct Row {
         const char* what;
         int from; // -1: from outside the chain
@@ -112,13 +109,13 @@ TEST_CASE("Tab goes round the chain to the next control that can take the focus"
     };
     for (const Row& row : rows) {
         INFO(row.what);
-        const forms::Control* from = row.from < 0 ? nullptr : chain[std::size_t(row.from)];
-        const forms::Control* next = forms::NextInChain(chain, from, row.forward, canTakeFocus);
+        const int* from = row.from < 0 ? nullptr : chain[std::size_t(row.from)];
+        const int* next = forms::NextInChain(chain, from, row.forward, canTakeFocus);
         CHECK(next == (row.expected < 0 ? nullptr : chain[std::size_t(row.expected)]));
     }
     can = {0, 0, 0, 0};
     CHECK(forms::NextInChain(chain, chain[0], true, canTakeFocus) == nullptr);
-    CHECK(forms::NextInChain({}, nullptr, true, canTakeFocus) == nullptr);
+    CHECK(forms::NextInChain(std::vector<int*>{}, nullptr, true, canTakeFocus) == nullptr);
 }
 
 TEST_CASE("a window is centred on its outer box, unrounded, even off the screen") {

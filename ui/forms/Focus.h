@@ -5,7 +5,9 @@
 // sees the focus move on only once it has finished.
 #pragma once
 
-#include <functional>
+#include <algorithm>
+#include <cstddef>
+#include <type_traits>
 #include <vector>
 
 namespace forms {
@@ -16,8 +18,22 @@ class Form;
 // The next control after `from` in the chain (forward) or before it (back),
 // round the chain, that can take the focus; from outside the chain the first
 // (forward) or the last (back) that can. Null when none can.
-Control* NextInChain(const std::vector<Control*>& chain, const Control* from, bool forward,
-                     const std::function<bool(const Control&)>& canTakeFocus);
+template <typename C, typename CanTakeFocus>
+C* NextInChain(const std::vector<C*>& chain, std::type_identity_t<const C*> from, bool forward,
+               CanTakeFocus canTakeFocus) {
+    const std::size_t size = chain.size();
+    const auto at = std::find(chain.begin(), chain.end(), from);
+    // From outside the chain, as if from its end (forward) or its start (back).
+    std::size_t index = at != chain.end() ? std::size_t(at - chain.begin())
+                        : forward         ? size - 1
+                                          : 0;
+    for (std::size_t step = 1; step <= size; ++step) {
+        index = forward ? (index + 1) % size : (index + size - 1) % size;
+        if (canTakeFocus(*chain[index]))
+            return chain[index];
+    }
+    return nullptr;
+}
 
 // After a handler has run: where the focus is on a control that can no
 // longer take it, or on none, it moves on to the next control of the
