@@ -135,9 +135,8 @@ template <typename T> T& As(NativeWidget& native) {
     return static_cast<T&>(native);
 }
 
-// UTF-8 to UTF-16 and back.
+// UTF-8 to UTF-16.
 std::wstring Wide(std::string_view text);
-std::string Narrow(std::wstring_view text);
 
 COLORREF Ref(Color color);
 

@@ -27,17 +27,6 @@ std::wstring Wide(std::string_view text) {
     return wide;
 }
 
-std::string Narrow(std::wstring_view text) {
-    if (text.empty())
-        return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size,
-                        nullptr, nullptr);
-    return narrow;
-}
-
 COLORREF Ref(Color color) {
     return RGB(color.red, color.green, color.blue);
 }
