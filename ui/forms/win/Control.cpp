@@ -35,6 +35,11 @@ const std::string& CaptionOf(const Control& control) {
     return captioned ? captioned->Caption() : none;
 }
 
+unsigned NextFront() {
+    static unsigned front = 0;
+    return ++front;
+}
+
 template <typename Kind>
 NativePtr MakeChild(Control& control, Container& container, NativeWidget::Kind kind,
                     const wchar_t* windowClass, DWORD style) {
@@ -51,9 +56,10 @@ NativePtr MakeChild(Control& control, Container& container, NativeWidget::Kind k
     if (kind == NativeWidget::Kind::Label || kind == NativeWidget::Kind::Button)
         native->baseProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(win::ControlProc)));
-    // Each control is made in front of those made before it; screen readers
-    // read them in their reading order once the window is shown.
-    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Each control is drawn in front of those made before it; the windows
+    // are put in that order, and in reading order for screen readers, once
+    // the window is shown.
+    native->front = NextFront();
     return native;
 }
 
@@ -143,7 +149,8 @@ void Control::SetName(std::string_view name) {
 }
 
 void Control::ZOrder() {
-    SetWindowPos(native_->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    native_->front = NextFront();
+    KeepReadingOrder(*native_);
 }
 
 void Control::SetSpokenName(std::string_view name) {

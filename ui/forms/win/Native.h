@@ -51,6 +51,9 @@ public:
     std::string spokenName;
     // Labels, frames and windows: a left press inside, not yet released.
     bool pressed = false;
+    // Controls: where the design draws it among its container's; the
+    // higher, the further in front (made later, or raised since).
+    unsigned front = 0;
 };
 
 // Windows and frames: their background, and the lines they draw, in drawing

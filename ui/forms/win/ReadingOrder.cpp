@@ -14,15 +14,22 @@ void OrderForReading(HWND container) {
         HWND hwnd;
         RECT box;
         bool button;
+        unsigned front;
     };
-    // The controls as they are drawn now, the front one first.
+    // The controls in their order now, then as the design draws them, the
+    // front one first.
+    std::vector<HWND> now;
     std::vector<Item> drawn;
     for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (const NativeWidget* native = NativeWidget::Of(child); native && native->control) {
             RECT box;
             GetWindowRect(child, &box);
-            drawn.push_back({child, box, native->kind == NativeWidget::Kind::Button});
+            now.push_back(child);
+            drawn.push_back(
+                {child, box, native->kind == NativeWidget::Kind::Button, native->front});
         }
+    std::stable_sort(drawn.begin(), drawn.end(),
+                     [](const Item& a, const Item& b) { return a.front > b.front; });
     std::vector<std::size_t> reading(drawn.size());
     for (std::size_t i = 0; i < reading.size(); ++i)
         reading[i] = i;
@@ -53,7 +60,7 @@ void OrderForReading(HWND container) {
             break;
         }
     for (std::size_t i = 0; i < order.size(); ++i)
-        if (order[i] != drawn[i].hwnd) {
+        if (order[i] != now[i]) {
             // From here on, each behind the one before it.
             for (std::size_t j = i; j < order.size(); ++j)
                 SetWindowPos(order[j], j ? order[j - 1] : HWND_TOP, 0, 0, 0, 0,
