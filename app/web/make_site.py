@@ -51,6 +51,7 @@ def main():
     parser.add_argument('--name', required=True)
     parser.add_argument('--summary-ar', required=True)
     parser.add_argument('--version', required=True)
+    parser.add_argument('--node', default='node', help='Node.js, which runs the program to write the start screen')
     args = parser.parse_args()
     src, out = args.source, args.out
     if out.exists():
@@ -73,8 +74,17 @@ def main():
             pictures[picture.stem] = xpm_to_png(picture.read_text())
         elif picture.suffix == '.png':
             pictures[picture.stem] = picture.read_bytes()
-    page = page.replace('@PICTURES@', json.dumps(
-        {name: 'data:image/png;base64,' + base64.b64encode(data).decode() for name, data in pictures.items()}))
+    pictures = json.dumps({name: 'data:image/png;base64,' + base64.b64encode(data).decode()
+                           for name, data in pictures.items()})
+    page = page.replace('@PICTURES@', pictures)
+    # The start screen as the program first makes it goes into the page, drawn before the program
+    # runs: the program itself run under Node (start_screen.mjs) says what it is.
+    (out.parent / 'pictures.json').write_text(pictures)
+    start = json.loads(subprocess.run([args.node, str(src / 'app/web/start_screen.mjs'), str(args.program),
+                                       str(out.parent / 'pictures.json')],
+                                      check=True, capture_output=True, text=True).stdout)
+    assert '</script' not in start['html'] and start['html'].startswith('<div')
+    page = page.replace('@START_SCREEN@', start['html']).replace('@START_SIZE@', json.dumps(start['size']))
     (out / 'index.html').write_text(page.replace('@SUMMARY_AR@', args.summary_ar))
     shutil.copy(args.program.with_suffix('.wasm'), out / 'velkaro.wasm')
     for size in ICON_SIZES:
