@@ -122,8 +122,11 @@ const Module = {
   },
   onRuntimeInitialized() {
     Module._velkaro_start();
-    process.stdout.write(JSON.stringify({html: desk.childNodes.map((child) => child.html()).join(''),
-      size: [...vm.runInContext('VK.largest', context)]}) + '\n');
+    // The window's outer size as dom.js counts it: the client area, the title bar and the frame.
+    const window = desk.childNodes[0], edge = parseFloat(window.style.borderWidth);
+    const part = (name, size) => parseFloat(window.childNodes.find((e) => e.className == name)?.style[size] || 0);
+    const size = [part('vk-client', 'width') + 2 * edge, part('vk-client', 'height') + part('vk-title', 'height') + 2 * edge];
+    process.stdout.write(JSON.stringify({html: desk.childNodes.map((child) => child.html()).join(''), size}) + '\n');
   },
 };
 // The viewport matters only to where the window stands, which the page sets again before it
@@ -134,3 +137,4 @@ const context = vm.createContext({
 });
 context.window = context;
 vm.runInContext(readFileSync(program, 'utf8'), context, {filename: program});
+context.velkaroLoad(Module);
