@@ -65,7 +65,8 @@ def main():
     # The program's JavaScript goes into the page: one request less before the game can start.
     program_js = args.program.read_text()
     assert '</script' not in program_js
-    page = page.replace('<script src="velkaro.js" async></script>', f'<script>{program_js}</script>')
+    assert '<script src="velkaro.js"></script>' in page
+    page = page.replace('<script src="velkaro.js"></script>', f'<script>{program_js}</script>')
     # The pictures are small: written into the page as PNG data, they are there for the first
     # frame without a request each.
     pictures = {}
