@@ -14,18 +14,39 @@ export function launch(puppeteer, profile) {
   });
 }
 
-// A fresh page (a browser context of its own) at the start screen.
-export async function open(browser, url, viewport) {
+async function newPage(browser, viewport) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   await page.setViewport({width: viewport.width, height: viewport.height, hasTouch: viewport.hasTouch,
     isMobile: viewport.isMobile, deviceScaleFactor: 1});
+  return page;
+}
+
+// A fresh page (a browser context of its own) at the start screen.
+export async function open(browser, url, viewport) {
+  const page = await newPage(browser, viewport);
   await page.goto(url);
   await waitForStart(page);
   return page;
 }
 
-export const waitForStart = (page) => page.waitForSelector('[data-name=cmdStart]', {visible: true});
+// A fresh page whose program is held back (its .wasm is not answered) until release().
+export async function openHeld(browser, url, viewport) {
+  const page = await newPage(browser, viewport);
+  const held = [];
+  let released = false;
+  await page.setRequestInterception(true);
+  page.on('request', (request) => (request.url().endsWith('.wasm') && !released ? held.push(request) : request.continue()));
+  await page.goto(url);
+  const release = async () => {
+    released = true;
+    for (const request of held) await request.continue();
+  };
+  return {page, release};
+}
+
+// The page draws the start screen before its program runs: the program has started once it marks so.
+export const waitForStart = (page) => page.waitForFunction(() => performance.getEntriesByName('velkaro-started').length);
 
 const selector = (target) => (/^[.#]/.test(target) ? target : `[data-name=${target}]`);
 
@@ -118,6 +139,15 @@ export function fit(page) {
 }
 
 export const title = (page) => page.evaluate(() => document.title);
+
+// Every element of the desk that holds the windows, in the page's order: its tag, attributes, style
+// declarations as the browser holds them, and its own text.
+export function deskElements(page) {
+  return page.evaluate(() => [...document.querySelectorAll('#desk, #desk *')].map((e) => [e.tagName,
+    ...[...e.attributes].filter((a) => a.name != 'style').map((a) => `${a.name}=${a.value}`).sort(),
+    ...[...e.style].map((name) => `${name}: ${e.style.getPropertyValue(name)}`).sort(),
+    [...e.childNodes].filter((n) => n.nodeType == Node.TEXT_NODE).map((n) => n.data).join('')].join(' ')));
+}
 
 // What a control shows: a label's caption, a button's.
 export function texts(page, names) {

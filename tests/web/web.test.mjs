@@ -83,6 +83,18 @@ for (const viewport of rows) {
       });
     }
 
+    test('the page draws the start screen its program makes before the program runs, and keeps a click on it', async () => {
+      const {page: early, release} = await ui.openHeld(browser, site.url, viewport);
+      const drawn = await ui.deskElements(early);
+      await viewport.press(early, 'cmdStart');
+      await release();
+      await ui.waitForStart(early);
+      assert.equal(await ui.title(early), 'صفحة 1 من 7');
+      // The program's own start screen: the same elements, taken over, and no other.
+      const made = await ui.deskElements(await open());
+      assert.deepEqual(drawn.map((e) => e.replace(/ data-vk=\d+/, '')), made);
+    });
+
     test(`a truthful game by ${viewport.hasTouch ? 'touch' : 'mouse'} names every number thought of`, async () => {
       const page = await open();
       for (const number of [0, 37, 63, 90]) {

@@ -13,8 +13,18 @@ var LibraryVelkaroDom = {
     el: function(id) { return VK.nodes[id].el; },
     send: function(id, kind, a, b, x, y) { _velkaro_event(id, kind, a | 0, b | 0, +x || 0, +y || 0); },
     desk: function() { return document.getElementById('desk'); },
+    // The page shows the start screen before the program runs (app/web/start_screen.mjs wrote
+    // it), each element marked with the order the program makes it in: the first window takes
+    // those elements over instead of making new ones, and keeps them where they stand.
+    shown: [],
+    adopting: false,
     make: function(tag, cls, parent) {
-      var e = document.createElement(tag);
+      var e = VK.shown.shift();
+      if (e) {
+        e.removeAttribute('data-vk');
+        return e;
+      }
+      e = document.createElement(tag);
       if (cls) e.className = cls;
       if (parent) parent.appendChild(e);
       return e;
@@ -48,6 +58,9 @@ var LibraryVelkaroDom = {
 
   vk_start__deps: ['$VK'],
   vk_start: function(againText) {
+    VK.shown = [].slice.call(document.querySelectorAll('#desk [data-vk]'))
+      .sort(function(a, b) { return a.getAttribute('data-vk') - b.getAttribute('data-vk'); });
+    VK.adopting = VK.shown.length > 0;
     document.getElementById('again').textContent = UTF8ToString(againText);
     var resized = 0;
     window.addEventListener('resize', function() {
@@ -150,15 +163,14 @@ var LibraryVelkaroDom = {
   vk_set_text__deps: ['$VK'],
   vk_set_text: function(id, text) {
     var n = VK.nodes[id], t = UTF8ToString(text);
+    var e = n.kind == 'window' || n.kind == 2 ? n.caption : n.el;
+    // Only a new text replaces the old: a caption taken over keeps its text as it is.
+    if (e.textContent != t) e.textContent = t;
     if (n.kind == 'window') {
-      n.caption.textContent = t;
       n.title = t;
       if (n.shown) document.title = t;
     } else if (n.kind == 2) {
-      n.caption.textContent = t;
       n.caption.hidden = !t;
-    } else {
-      n.el.textContent = t;
     }
   },
 
@@ -188,13 +200,17 @@ var LibraryVelkaroDom = {
 
   // The buttons to the end of their box in this order: the tab chain.
   vk_append__deps: ['$VK'],
-  vk_append: function(id) { var e = VK.el(id); e.parentNode.appendChild(e); },
+  // The start screen the program takes over has them in this order already.
+  vk_append: function(id) {
+    var e = VK.el(id);
+    if (!VK.adopting) e.parentNode.appendChild(e);
+  },
 
   // A button's picture (or a window's icon), from the page's pictures, and its place in the button.
   vk_set_picture__deps: ['$VK'],
   vk_set_picture: function(id, file) {
-    var n = VK.nodes[id], p = n.picture || n.icon;
-    p.src = Module['pictures'][UTF8ToString(file)];
+    var n = VK.nodes[id], p = n.picture || n.icon, src = Module['pictures'][UTF8ToString(file)];
+    if (p.getAttribute('src') != src) p.src = src;
     p.hidden = false;
   },
   vk_place_picture__deps: ['$VK'],
@@ -227,6 +243,10 @@ var LibraryVelkaroDom = {
   vk_show__deps: ['$VK'],
   vk_show: function(id) {
     var n = VK.nodes[id];
+    // The first window is made: whatever of the start screen it did not take over goes.
+    VK.shown.forEach(function(e) { e.remove(); });
+    VK.shown = [];
+    VK.adopting = false;
     n.el.style.visibility = '';
     n.shown = true;
     if (n.title !== undefined) document.title = n.title;
