@@ -179,12 +179,6 @@ void Form::Show() {
     SetForegroundWindow(native_->hwnd);
     if (GetActiveWindow() == native_->hwnd && !IsChild(native_->hwnd, GetFocus()))
         win::GiveFocus(*this);
-    // A look at the queue first, which takes nothing from it: under Wine a
-    // program that has not yet waited for a message puts each control on
-    // the screen as soon as it is painted; after the look, the window goes
-    // to the screen whole, once painted. Windows itself composes it whole.
-    MSG message;
-    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
     UpdateWindow(native_->hwnd);
 }
 
