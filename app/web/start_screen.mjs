@@ -86,12 +86,16 @@ class Element {
   get clientWidth() { return 0; }
   get scrollHeight() { return 0; }
   get clientHeight() { return 0; }
-  html() {
+  // The pictures of controls not shown are left to the program, which sets them as it takes the
+  // controls over: the page the first frame waits for stays short.
+  html(unseen = false) {
     const tag = this.tagName.toLowerCase();
-    const attributes = [...this.attributes].map(([name, value]) => (value === '' && BOOLEAN.includes(name)
-      ? ` ${name}` : ` ${name}="${escape(value, true)}"`)).join('');
+    unseen ||= this.hidden;
+    const attributes = [...this.attributes].filter(([name]) => !(unseen && tag == 'img' && name == 'src'))
+      .map(([name, value]) => (value === '' && BOOLEAN.includes(name)
+        ? ` ${name}` : ` ${name}="${escape(value, true)}"`)).join('');
     const style = this.style.cssText ? ` style="${escape(this.style.cssText, true)}"` : '';
-    const inside = this.childNodes.map((child) => child.html()).join('');
+    const inside = this.childNodes.map((child) => child.html(unseen)).join('');
     return `<${tag}${attributes}${style}>${tag == 'img' ? '' : `${inside}</${tag}>`}`;
   }
 }
