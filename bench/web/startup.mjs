@@ -6,7 +6,7 @@
 // The page draws the start screen before its program runs: the time until the program has taken
 // it over (the page's mark velkaro-started), when the game answers, is printed as well.
 // Usage: node bench/web/startup.mjs SITE_FOLDER NODE_MODULES [RUNS]
-import {cpSync, mkdtempSync, readFileSync, rmSync} from 'node:fs';
+import {cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {createRequire} from 'node:module';
 import {tmpdir} from 'node:os';
 import {dirname, join, resolve} from 'node:path';
@@ -21,15 +21,18 @@ const folder = mkdtempSync(join(tmpdir(), 'velkaro-bench-'));
 cpSync(site, folder, {recursive: true});
 cpSync(join(here, 'bare.html'), join(folder, 'bare.html'));
 const server = await serve(folder);
-// Each first visit opens a new window of the browser. What the browser does then for the window and
-// not for the page, on the same two cores as the page, is left out, as a player's browser that is
-// open already has done it: making its address bar's pop-up page ahead (≈150 ms of CPU per window
-// here) and setting the translation service up (≈14 ms on its main thread, which draws the frame).
+// Each first visit opens a new window of the browser. What the browser does then for its own window
+// and not for the page, on the same two cores as the page, is left out: making its address bar's
+// pop-up page ahead (≈150 ms of CPU per window here), and offering to translate a page in another
+// language than its own (10 to 25 ms on its main thread, which also puts the page's frame on the
+// screen, so that the frame waits when the offer comes as it is drawn).
+mkdirSync(join(folder, '.profile', 'Default'), {recursive: true});
+writeFileSync(join(folder, '.profile', 'Default', 'Preferences'), JSON.stringify({translate: {enabled: false}}));
 const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium', headless: true,
   userDataDir: join(folder, '.profile'),
   args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
     '--disable-component-update', '--disable-sync',
-    '--disable-features=PreloadTopChromeWebUI,WebUIOmniboxPopup,WebUIOmniboxFullPopup,WebUIOmniboxAimPopup,Translate']});
+    '--disable-features=PreloadTopChromeWebUI,WebUIOmniboxPopup,WebUIOmniboxFullPopup,WebUIOmniboxAimPopup']});
 
 // The start screen's elements are marked as they arrive.
 const MARK = `new MutationObserver(() => {
