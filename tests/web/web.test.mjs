@@ -90,6 +90,8 @@ for (const viewport of rows) {
       await release();
       await ui.waitForStart(early);
       assert.equal(await ui.title(early), 'صفحة 1 من 7');
+      // The tab's icon, named once the start screen is drawn.
+      assert.match(await early.evaluate(() => document.querySelector('link[rel=icon]')?.href), /\/icons\/32\.png$/);
       // The pictures of the buttons the page drew hidden, left to the program, are there now.
       assert.deepEqual(await early.evaluate(() => ['cmdYes', 'cmdNo'].map((name) => {
         const picture = document.querySelector(`[data-name=${name}] img`);
