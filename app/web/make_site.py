@@ -81,7 +81,8 @@ def main():
                                        str(out.parent / 'pictures.json')],
                                       check=True, capture_output=True, text=True).stdout)
     assert '</script' not in start['html'] and start['html'].startswith('<div')
-    page = page.replace('@START_SCREEN@', start['html']).replace('@START_SIZE@', json.dumps(start['size']))
+    page = page.replace('@START_SCREEN@', start['html'])
+    page = page.replace('@START_WIDTH@', str(start['size'][0])).replace('@START_HEIGHT@', str(start['size'][1]))
     (out / 'index.html').write_text(page.replace('@SUMMARY_AR@', args.summary_ar))
     # The program's JavaScript runs only once the start screen has been drawn: it stays a file of
     # its own, fetched then beside the .wasm, and the page the first frame waits for stays short.

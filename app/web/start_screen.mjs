@@ -130,11 +130,12 @@ const Module = {
     const window = desk.childNodes[0], edge = parseFloat(window.style.borderWidth);
     const part = (name, size) => parseFloat(window.childNodes.find((e) => e.className == name)?.style[size] || 0);
     const size = [part('vk-client', 'width') + 2 * edge, part('vk-client', 'height') + part('vk-title', 'height') + 2 * edge];
+    // Where the window stands is the page's style's until the program places it for the viewport.
+    window.style.left = window.style.top = '';
     process.stdout.write(JSON.stringify({html: desk.childNodes.map((child) => child.html()).join(''), size}) + '\n');
   },
 };
-// The viewport matters only to where the window stands, which the page sets again before it
-// draws the start screen.
+// The viewport matters only to where the window stands, which the page leaves to its style.
 const context = vm.createContext({
   Module, document, innerWidth: 1280, innerHeight: 800, TextDecoder, console,
   addEventListener() {}, requestAnimationFrame: () => 0, setInterval: () => 0, clearInterval() {},

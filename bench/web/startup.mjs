@@ -56,7 +56,7 @@ async function firstPaint(path, count) {
     }).observe({type: 'element', buffered: true});
   }), count);
   const started = await page.evaluate(() => new Promise((done) => {
-    if (!window.Module) return done(0);
+    if (!document.getElementById('desk')) return done(0);
     new PerformanceObserver((list) => {
       const mark = list.getEntriesByName('velkaro-started')[0];
       if (mark) done(mark.startTime);

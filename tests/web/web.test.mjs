@@ -85,11 +85,15 @@ for (const viewport of rows) {
 
     test('the page draws the start screen its program makes before the program runs, and keeps a click on it', async () => {
       const {page: early, release} = await ui.openHeld(browser, site.url, viewport);
+      const windowBox = () => early.evaluate(() => document.querySelector('.vk-window').getBoundingClientRect().toJSON());
       const drawn = await ui.deskElements(early);
+      const drawnBox = await windowBox();
       await viewport.press(early, 'cmdStart');
       await release();
       await ui.waitForStart(early);
       assert.equal(await ui.title(early), 'صفحة 1 من 7');
+      // The window stays where the page drew it once the program places it.
+      assert.deepEqual(await windowBox(), drawnBox);
       // The tab's icon, named once the start screen is drawn.
       assert.match(await early.evaluate(() => document.querySelector('link[rel=icon]')?.href), /\/icons\/32\.png$/);
       // The pictures of the buttons the page drew hidden, left to the program, are there now.
@@ -97,11 +101,13 @@ for (const viewport of rows) {
         const picture = document.querySelector(`[data-name=${name}] img`);
         return picture.complete && picture.naturalWidth > 0;
       })), [true, true]);
-      // The program's own start screen: the same elements, taken over, and no other.
+      // The program's own start screen: the same elements, taken over, and no other; the desk and
+      // the window placed by the program rather than by the page's style (the same place, above).
       const made = await ui.deskElements(await open());
+      const unplaced = (e, i) => (i < 2 ? e.replace(/ (height|left|top|transform|width): \S+/g, '') : e);
       const unseenPictures = made.map((e, i) => (/^IMG/.test(e) && / hidden=/.test(made[i - 1])
-        ? e.replace(/ src=\S+/, '') : e));
-      assert.deepEqual(drawn.map((e) => e.replace(/ data-vk=\d+/, '')), unseenPictures);
+        ? e.replace(/ src=\S+/, '') : unplaced(e, i)));
+      assert.deepEqual(drawn.map((e, i) => unplaced(e.replace(/ data-vk=\d+/, ''), i)), unseenPictures);
     });
 
     test(`a truthful game by ${viewport.hasTouch ? 'touch' : 'mouse'} names every number thought of`, async () => {
